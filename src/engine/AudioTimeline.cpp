@@ -1,0 +1,3 @@
+#include "AudioTimeline.h"
+
+std::optional<double> MeasureAudioMs(const std::string&) { return std::nullopt; }
