@@ -27,13 +27,6 @@ struct StartCase {
     int zeroPad;
 };
 
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts)
-        all += part;
-    return all;
-}
-
 TEST_F(Analysis, FindsTheFirstFrameBehindId3v2AndZeroBytes) {
     const StartCase cases[] = {
         {"sync byte first, whatever follows", {0xFF, 0, 0, 0}, true, 0, 0},

@@ -118,6 +118,8 @@ const HeaderCase HeaderCases[] = {
      26.122448979591837},
 };
 
+void PrintTo(const HeaderCase& c, std::ostream* out) { *out << c.name; }
+
 class FrameHeader : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(FrameHeader, DecodesFieldsLengthAndDuration) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,6 +23,13 @@ constexpr Header Mpeg1At48k = {0xFF, 0xFB, 0x94, 0x44};
 inline Bytes& operator+=(Bytes& to, const Bytes& more) {
     to.insert(to.end(), more.begin(), more.end());
     return to;
+}
+
+inline Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts)
+        all += part;
+    return all;
 }
 
 inline Bytes Text(const std::string& s) {
