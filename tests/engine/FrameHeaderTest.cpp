@@ -118,7 +118,9 @@ const HeaderCase HeaderCases[] = {
      26.122448979591837},
 };
 
-void PrintTo(const HeaderCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const HeaderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FrameHeader : public testing::TestWithParam<HeaderCase> {};
 
