@@ -1,9 +1,11 @@
 #include "ProfileFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <optional>
 #include <string_view>
 #include <sys/stat.h>
@@ -179,24 +181,34 @@ bool WriteWhole(int fd, std::string_view bytes) {
     return true;
 }
 
+// A new file beside the target, created with the permissions the user's umask gives.
+int CreateTempBeside(const std::string& target, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 // Writes beside the target and renames over it, so a failed write never leaves a truncated
-// file behind.
-bool ReplaceFile(const std::string& path, std::string_view contents, bool existed) {
+// file behind. A file without write permission stays as it is, as a read-only file does on
+// the system these files come from.
+bool ReplaceFile(const std::string& path, std::string_view contents) {
     const std::string target = ResolvedTarget(path);
-    std::string temp = target + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
+    struct stat info;
+    const bool existed = stat(target.c_str(), &info) == 0;
+    if (existed &&
+        (access(target.c_str(), W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0))
+        return false;
+    std::string temp;
+    const int fd = CreateTempBeside(target, temp);
     if (fd < 0)
         return false;
-    mode_t mode = 0666;
-    struct stat info;
-    if (existed && stat(target.c_str(), &info) == 0) {
-        mode = info.st_mode & 07777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode &= ~mask;
-    }
-    const bool ok = WriteWhole(fd, contents) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    const bool ok = WriteWhole(fd, contents) &&
+                    (!existed || fchmod(fd, info.st_mode & 07777) == 0) && fsync(fd) == 0;
     if (close(fd) != 0 || !ok || std::rename(temp.c_str(), target.c_str()) != 0) {
         unlink(temp.c_str());
         return false;
@@ -283,7 +295,7 @@ bool WriteString(const std::string& path, const std::string& section, const std:
         updated = text.substr(0, anchor.next) + (anchorEndsLine ? "" : lineBreak) + entry +
                   lineBreak + text.substr(anchor.next);
     }
-    return ReplaceFile(path, updated, load == LoadResult::Loaded);
+    return ReplaceFile(path, updated);
 }
 
 } // namespace Profile

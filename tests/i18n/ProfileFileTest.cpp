@@ -163,6 +163,8 @@ TEST(ProfileWriteFile, FailuresReturnFalseAndLeaveFilesAlone) {
     EXPECT_FALSE(Profile::WriteString(folder.Path(), "LANGUAGE", "Default", "0"));
     EXPECT_FALSE(Profile::WriteString(existing, "LANGUAGE", "Default", "0\n[other]"));
     EXPECT_FALSE(Profile::WriteString(existing, "LANGUAGE\r\nx", "Default", "0"));
+    chmod(existing.c_str(), 0444);
+    EXPECT_FALSE(Profile::WriteString(existing, "LANGUAGE", "Default", "0")) << "read-only file";
 
     EXPECT_EQ(ReadBytes(existing), "[LANGUAGE]\nDefault=1\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
