@@ -40,8 +40,23 @@ QImage Preview(Skin::Captions captions) {
     painter.drawImage(510, 120, StopGlyph());
     painter.drawImage(201, 251, BusyPlate());
     painter.drawImage(10, 430, FileLoadedIcon());
-    painter.drawImage(40, 430, NoFileIcon());
+    painter.drawImage(566, 430, NoFileIcon());
     painter.drawImage(60, 300, AppIcon());
+
+    // Stand-ins for the labels the window puts over the pictures.
+    QFont bold("DejaVu Sans");
+    bold.setPixelSize(11);
+    bold.setBold(true);
+    QFont plain("WenQuanYi Zen Hei");
+    plain.setPixelSize(12);
+    painter.setPen(Qt::white);
+    painter.setFont(bold);
+    painter.drawText(12, 19, "Snipora 2.2.7");
+    painter.setFont(plain);
+    painter.drawText(233, 251 + 31, QString::fromUtf8("正在打开......"));
+    painter.drawText(
+        30, 442,
+        QString::fromUtf8("点击“打开”选择MP3文件，拖动①和②设定起止点，然后点击“保存”新MP3文件。"));
     return image;
 }
 

@@ -204,8 +204,8 @@ QImage TrackThumb() {
     SetUpPainter(painter);
     PaintThumb(painter, QPointF(9, 8.5), QColor(36, 120, 190), QColor(255, 255, 255),
                QColor(190, 222, 246));
-    PaintThumb(painter, QPointF(27, 8.5), QColor(20, 140, 220), QColor(236, 248, 255),
-               QColor(140, 200, 245));
+    PaintThumb(painter, QPointF(27, 8.5), QColor(10, 132, 222), QColor(226, 244, 255),
+               QColor(112, 186, 246));
     PaintThumb(painter, QPointF(45, 8.5), QColor(140, 156, 172), QColor(246, 246, 248),
                QColor(206, 212, 220));
     return image;
