@@ -11,8 +11,8 @@ namespace Skin {
 QImage MarkerPicture(Marker marker, bool enabled) {
     QColor light, dark;
     if (!enabled) {
-        light = QColor(196, 198, 202);
-        dark = QColor(150, 153, 158);
+        light = QColor(184, 187, 192);
+        dark = QColor(134, 138, 145);
     } else if (marker == Marker::Start) {
         light = QColor(76, 196, 88);
         dark = QColor(24, 140, 48);
