@@ -29,7 +29,7 @@ int Info(const CommandLine& line, std::ostream& out, std::ostream& err) {
 std::int32_t EndTime(const CommandLine& line, const TMp3DataInfo& info, std::int32_t start) {
     std::int32_t end = line.End.value_or(static_cast<std::int32_t>(
         std::min<std::int64_t>(info.Duration, std::numeric_limits<std::int32_t>::max())));
-    if (end >= std::max(start, 0))
+    if (end >= start)
         return end;
     if (line.End)
         throw UsageError("--end " + std::to_string(end) + " ms is before --start " +
@@ -50,7 +50,9 @@ int Cut(const CommandLine& line, std::ostream& out, std::ostream& err) {
     engine.LoadFile(line.Input);
     if (!IsMp3(engine.Info, err))
         return ExitFailed;
-    std::int32_t start = line.Start.value_or(0);
+    // The engine would take a negative start as the beginning but still measure the span
+    // from it; --end names an instant, so the span starts at the beginning too.
+    std::int32_t start = std::max(line.Start.value_or(0), 0);
     std::int32_t end = EndTime(line, engine.Info, start);
     std::int64_t bytes = 0;
     std::int64_t clipMs = 0;
