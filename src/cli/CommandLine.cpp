@@ -3,6 +3,7 @@
 #include "TimeArg.h"
 #include "UsageError.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -53,18 +54,22 @@ const std::map<std::string_view, Setter>& ValueOptions() {
     return options;
 }
 
-void CheckCombination(const CommandLine& line, bool info, std::size_t files) {
+void CheckCombination(const CommandLine& line, bool info,
+                      const std::vector<std::string_view>& files) {
+    if (std::ranges::find(files, std::string_view()) != files.end())
+        throw UsageError("a file name is empty");
     if (info) {
         if (line.Start || line.End || line.Tag.Wanted())
             throw UsageError("--info takes no time or tag options");
-        if (files != 1)
+        if (files.size() != 1)
             throw UsageError("--info takes exactly one FILE");
         return;
     }
     if (line.Json)
         throw UsageError("--json goes with --info");
-    if (files != 2)
-        throw UsageError(files < 2 ? "INPUT and OUTPUT are both needed" : "too many files given");
+    if (files.size() != 2)
+        throw UsageError(files.size() < 2 ? "INPUT and OUTPUT are both needed"
+                                          : "too many files given");
 }
 
 } // namespace
@@ -105,7 +110,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& args) {
             throw UsageError(std::string(name) + " needs a value");
         }
     }
-    CheckCombination(line, info, files.size());
+    CheckCombination(line, info, files);
     line.What = info ? CommandLine::Action::Info : CommandLine::Action::Cut;
     line.Input = files[0];
     if (!info)

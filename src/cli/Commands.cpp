@@ -42,6 +42,8 @@ std::string CannotWriteReason(const CommandLine& line) {
     std::error_code ignored;
     if (std::filesystem::equivalent(line.Input, line.Output, ignored))
         return "is the input file; choose another name";
+    if (std::filesystem::is_directory(line.Output, ignored))
+        return "is a folder; give a file name";
     return "cannot be created (is the folder there and writable?)";
 }
 

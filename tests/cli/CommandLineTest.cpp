@@ -64,6 +64,8 @@ TEST(ParseCommandLine, UsageErrors) {
         {"--info", "--start", "5", "a"},
         {"--info", "--title", "t", "a"},
         {"--info=yes", "a"},
+        {"--info", ""},
+        {"a", ""},
     };
     for (const Args& args : cases) {
         std::string joined;
