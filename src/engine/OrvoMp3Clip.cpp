@@ -31,7 +31,7 @@ bool CannotBeReplaced(const std::string& outName, const SourceFile& source) {
 void SkipToTime(FrameWalker& walk, std::int32_t Start) {
     double total = 0.0;
     while (!walk.AtEnd() && Start > total)
-        total += walk.Step().duration;
+        total += walk.StepFrame().duration;
 }
 
 void WriteId3v1Tag(ReplacementFile& output, const TId3v1Tag& NewTag) {
@@ -66,7 +66,7 @@ bool TOrvoMP3::SaveClip(std::int32_t Start, std::int32_t End, const std::string&
     double total = 0.0;
     std::int64_t written = 0;
     while (!walk.AtEnd() && span > total) {
-        const StreamUnit unit = walk.Step();
+        const StreamUnit unit = walk.StepFrame();
         if (unit.length == 0)
             continue;
         output->Write(unit.bytes, static_cast<std::size_t>(unit.length));
