@@ -9,11 +9,12 @@
 namespace {
 constexpr int Channels = 2;
 
-// About 20 ms per buffer: short enough that sound follows a play request at once and the
-// reported position stays close to what is heard, long enough to cost little CPU.
+// About 10 ms per buffer: short enough that sound follows a play request at once, that the
+// reported position stays close to what is heard, and that closing (SDL lets two buffers
+// drain first) is quick; long enough to cost little CPU.
 Uint16 BufferFrames(int sampleRate) {
-    Uint16 frames = 256;
-    while (frames < sampleRate / 50)
+    Uint16 frames = 128;
+    while (frames < sampleRate / 100)
         frames *= 2;
     return frames;
 }
