@@ -1,5 +1,7 @@
 #include "FrameIndex.h"
 
+#include "StreamLayout.h"
+
 #include <algorithm>
 #include <deque>
 
@@ -13,23 +15,33 @@ constexpr std::size_t MinPrerollFrames = 2;
 constexpr std::size_t MaxPrerollFrames = 16;
 } // namespace
 
+std::optional<AudioFrame> NextAudioFrame(FrameWalker& walk) {
+    while (!walk.AtEnd()) {
+        const StreamUnit unit = walk.Step();
+        if (unit.length > 0) {
+            const std::optional<FrameInfo> header = ReadFrameHeader(unit.bytes);
+            return AudioFrame{unit.start, unit.length, header->sampleRate, header->samplesPerFrame,
+                              unit.duration};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<FrameIndex> FrameIndex::Build(SourceFile& file) {
-    const std::optional<AudioSpan> span = FindAudioSpan(file);
-    if (!span)
+    const StreamStart start = FindFirstFrame(file);
+    if (!start.isMp3)
         return std::nullopt;
     FrameIndex index;
-    index.span = *span;
-    FrameWalk walk(file, span->first, span->limit);
+    index.audioEnd = ::AudioEnd(file.Size(), FindTrailingTags(file));
+    FrameWalker walk(file, start.FirstFrame(), index.audioEnd);
     std::size_t count = 0;
-    for (std::optional<AudioFrame> frame = walk.Next(); frame; frame = walk.Next(), ++count) {
+    for (auto frame = NextAudioFrame(walk); frame; frame = NextAudioFrame(walk), ++count) {
         if (count % FramesPerEntry == 0)
             index.entries.push_back({frame->offset, index.totalMs});
         if (count == 0)
             index.firstSampleRate = frame->sampleRate;
         index.totalMs += frame->durationMs;
     }
-    if (count == 0)
-        return std::nullopt;
     index.entries.shrink_to_fit();
     return index;
 }
@@ -45,10 +57,10 @@ std::optional<StreamCue> FrameIndex::Find(SourceFile& file, double ms) const {
     if (entry != entries.begin())
         --entry;
 
-    FrameWalk walk(file, entry->offset, span.limit);
+    FrameWalker walk(file, entry->offset, audioEnd);
     std::deque<AudioFrame> recent;
     double startMs = entry->startMs;
-    for (std::optional<AudioFrame> frame = walk.Next(); frame; frame = walk.Next()) {
+    for (auto frame = NextAudioFrame(walk); frame; frame = NextAudioFrame(walk)) {
         if (startMs + frame->durationMs > ms) {
             StreamCue cue{{}, *frame, startMs};
             std::int64_t bytes = 0;

@@ -7,7 +7,10 @@
 #include "SourceFile.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <optional>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace {
@@ -15,9 +18,18 @@ namespace {
 std::unique_ptr<SourceFile> OpenSource(const std::string& fileName) {
     try {
         return std::make_unique<SourceFile>(fileName);
-    } catch (const std::system_error& error) {
-        throw EMCIDeviceError("Cannot open \"" + fileName + "\": " + error.code().message());
+    } catch (const std::system_error& e) {
+        throw EMCIDeviceError(e.what());
     }
+}
+
+// Equal stamps mean the same file on disk, unchanged since it was indexed.
+std::string FileStamp(const SourceFile& file) {
+    struct stat st {};
+    ::fstat(file.Descriptor(), &st);
+    return std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' +
+           std::to_string(st.st_size) + ':' + std::to_string(st.st_mtim.tv_sec) + '.' +
+           std::to_string(st.st_mtim.tv_nsec);
 }
 
 } // namespace
@@ -46,6 +58,23 @@ struct TMediaPlayer::Impl {
         positionMs = playback->PositionMs();
         playback.reset();
     }
+
+    void Index(SourceFile& file) {
+        const std::string stamp = FileStamp(file);
+        if (index && indexedStamp == stamp)
+            return;
+        index.reset();
+        std::optional<FrameIndex> built;
+        try {
+            built = FrameIndex::Build(file);
+        } catch (const std::system_error& e) {
+            throw EMCIDeviceError(e.what());
+        }
+        if (!built)
+            throw EMCIDeviceError("Cannot open " + fileName + ": not an MP3 file");
+        index = std::make_shared<const FrameIndex>(std::move(*built));
+        indexedStamp = stamp;
+    }
 };
 
 TMediaPlayer::TMediaPlayer() : impl(std::make_unique<Impl>()) {}
@@ -64,22 +93,18 @@ const std::string& TMediaPlayer::FileName() const {
 
 void TMediaPlayer::Open() {
     Close();
-    const std::unique_ptr<SourceFile> file = OpenSource(impl->fileName);
-    if (!impl->index || impl->indexedStamp != file->Stamp()) {
-        impl->index.reset();
-        std::optional<FrameIndex> built = FrameIndex::Build(*file);
-        if (!built)
-            throw EMCIDeviceError("\"" + impl->fileName + "\" holds no MPEG audio");
-        impl->index = std::make_shared<const FrameIndex>(std::move(*built));
-        impl->indexedStamp = file->Stamp();
-    }
+    impl->Index(*OpenSource(impl->fileName));
     impl->open = true;
 }
 
 void TMediaPlayer::SetTimeFormat(TMPTimeFormats) {}
 
 std::int32_t TMediaPlayer::Length() const {
-    return impl->open ? static_cast<std::int32_t>(impl->index->TotalMs()) : 0;
+    if (!impl->open)
+        return 0;
+    const double ms = std::trunc(impl->index->TotalMs());
+    constexpr double most = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(ms < most ? ms : most);
 }
 
 std::int32_t TMediaPlayer::Position() const {
@@ -105,8 +130,8 @@ void TMediaPlayer::SetEndPos(std::int32_t ms) {
 void TMediaPlayer::Play() {
     if (!impl->open)
         throw EMCIDeviceError("No file is open for playing");
-    const double endMs =
-        std::min(impl->endPosMs.value_or(impl->index->TotalMs()), impl->index->TotalMs());
+    const double totalMs = impl->index->TotalMs();
+    const double endMs = std::min(impl->endPosMs.value_or(totalMs), totalMs);
     impl->endPosMs.reset();
     impl->Halt();
     if (impl->seekRefused || endMs <= impl->positionMs)
@@ -114,12 +139,18 @@ void TMediaPlayer::Play() {
     if (!impl->audio)
         impl->audio.emplace();
     auto decoder = std::make_unique<Mp3Decoder>(OpenSource(impl->fileName), impl->index);
-    if (!decoder->Seek(impl->positionMs))
-        return;
+    try {
+        if (!decoder->Seek(impl->positionMs))
+            return;
+    } catch (const std::system_error& e) {
+        throw EMCIDeviceError(e.what());
+    }
     impl->playback = std::make_unique<Playback>(std::move(decoder), impl->positionMs, endMs);
 }
 
 TMPModes TMediaPlayer::Mode() const {
+    if (!impl->open)
+        return mpNotReady;
     return impl->Playing() ? mpPlaying : mpStopped;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <mpg123.h>
 #include <mutex>
+#include <system_error>
 
 namespace {
 
@@ -37,6 +38,8 @@ Mp3Decoder::Mp3Decoder(std::unique_ptr<SourceFile> source, std::shared_ptr<const
     mpg123_param(handle, MPG123_ADD_FLAGS,
                  MPG123_QUIET | MPG123_IGNORE_INFOFRAME | MPG123_NO_READAHEAD, 0.0);
     mpg123_param(handle, MPG123_REMOVE_FLAGS, MPG123_GAPLESS, 0.0);
+    // One output format for the whole file: a frame of another rate or channel count (a
+    // stream stitched together) is resampled or spread to it by the library.
     mpg123_format_none(handle);
     mpg123_format(handle, rate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
     if (mpg123_open_feed(handle) != MPG123_OK) {
@@ -64,11 +67,11 @@ bool Mp3Decoder::Seek(double ms) {
     Decode(cue->frame, true);
     // Counted from the start of the audio, so that a position and its sample agree with
     // playing from the start whatever the rounding inside the frame.
-    const auto skip =
+    const long long skip =
         std::llround(ms * rate / 1000.0) - std::llround(cue->frameStartMs * rate / 1000.0);
     pendingRead =
-        std::min(static_cast<std::size_t>(std::max<long long>(skip, 0)) * Channels, pending.size());
-    walk.emplace(*file, cue->frame.offset + cue->frame.length, index->Span().limit);
+        std::min(static_cast<std::size_t>(std::max(skip, 0LL)) * Channels, pending.size());
+    walk.emplace(*file, cue->frame.offset + cue->frame.length, index->AudioEnd());
     return true;
 }
 
@@ -90,34 +93,36 @@ int Mp3Decoder::Read(std::int16_t* dst, int frameCount) {
 bool Mp3Decoder::DecodeNextFrame() {
     pending.clear();
     pendingRead = 0;
-    const std::optional<AudioFrame> frame = walk ? walk->Next() : std::nullopt;
-    if (!frame) {
-        walk.reset();
-        return false;
+    try {
+        const std::optional<AudioFrame> frame = walk ? NextAudioFrame(*walk) : std::nullopt;
+        if (frame) {
+            Decode(*frame, true);
+            return true;
+        }
+    } catch (const std::system_error&) {
+        // A file that can no longer be read ends the sound as the end of the audio does.
     }
-    Decode(*frame, true);
-    return true;
+    walk.reset();
+    return false;
 }
 
 void Mp3Decoder::Decode(const AudioFrame& frame, bool keep) {
-    frameBytes.resize(static_cast<std::size_t>(frame.length));
-    const bool whole =
-        file->ReadAt(frame.offset, frameBytes.data(), frameBytes.size()) == frameBytes.size();
+    const std::uint8_t* bytes = file->Bytes(frame.offset, static_cast<std::size_t>(frame.length));
     const std::size_t before = pending.size();
-    if (whole && Mpg123Accepts(frameBytes.data()) &&
-        mpg123_feed(handle, frameBytes.data(), frameBytes.size()) == MPG123_OK) {
+    if (bytes != nullptr && Mpg123Accepts(bytes) &&
+        mpg123_feed(handle, bytes, static_cast<std::size_t>(frame.length)) == MPG123_OK) {
         for (;;) {
             off_t number = 0;
             unsigned char* audio = nullptr;
-            std::size_t bytes = 0;
-            const int result = mpg123_decode_frame(handle, &number, &audio, &bytes);
+            std::size_t size = 0;
+            const int result = mpg123_decode_frame(handle, &number, &audio, &size);
             if (result == MPG123_NEW_FORMAT)
                 continue;
             if (result != MPG123_OK)
                 break;
             if (keep) {
                 const auto* samples = reinterpret_cast<const std::int16_t*>(audio);
-                pending.insert(pending.end(), samples, samples + bytes / sizeof(std::int16_t));
+                pending.insert(pending.end(), samples, samples + size / sizeof(std::int16_t));
             }
         }
     }

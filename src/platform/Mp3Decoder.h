@@ -22,8 +22,10 @@ public:
 
     std::int32_t Rate() const { return rate; }
     // Returns false, leaving nothing to read, when ms lies at or past the end of the audio.
+    // Throws std::system_error when the file cannot be read.
     bool Seek(double ms);
-    // Writes up to frameCount stereo frames; fewer only once the audio has ended.
+    // Writes up to frameCount stereo frames; fewer only once the audio has ended, or the file
+    // can no longer be read, which ends it too.
     int Read(std::int16_t* dst, int frameCount);
 
 private:
@@ -34,8 +36,7 @@ private:
     std::shared_ptr<const FrameIndex> index;
     mpg123_handle_struct* handle = nullptr;
     std::int32_t rate = 0;
-    std::optional<FrameWalk> walk;
-    std::vector<std::uint8_t> frameBytes;
+    std::optional<FrameWalker> walk;
     std::vector<std::int16_t> pending;
     std::size_t pendingRead = 0;
 };

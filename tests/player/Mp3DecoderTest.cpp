@@ -38,9 +38,6 @@ std::int64_t FramesFor(double ms, int rate) {
     return std::llround(ms * rate / 1000.0);
 }
 
-const char* const RealFiles[] = {"sweep-44k-stereo.mp3", "tone-32k-stereo-vbr.mp3",
-                                 "tone-22k-mono.mp3"};
-
 } // namespace
 
 TEST(Mp3Decoder, SoundLastsExactlyAsLongAsTheFramesOfTheFile) {
@@ -60,7 +57,7 @@ TEST(Mp3Decoder, SeekingGivesTheSameSamplesAsDecodingFromTheStart) {
         ASSERT_TRUE(d.decoder->Seek(0));
         const std::vector<std::int16_t> whole = ReadAll(*d.decoder);
         const int rate = d.decoder->Rate();
-        for (double ms : {30.0, 100.0, 1000.0, 1234.5, 1900.0}) {
+        for (double ms : {30.0, 100.0, 1000.0, 1234.5, 2500.0}) {
             ASSERT_TRUE(d.decoder->Seek(ms)) << name << " at " << ms;
             const std::vector<std::int16_t> part = ReadAll(*d.decoder, 4000);
             const auto from = static_cast<std::size_t>(FramesFor(ms, rate)) * 2;
@@ -75,7 +72,7 @@ TEST(Mp3Decoder, SeekingGivesTheSameSamplesAsDecodingFromTheStart) {
 }
 
 TEST(Mp3Decoder, NothingIsLeftToReadAtOrPastTheEnd) {
-    Decoding d = OpenDecoder(Fixture("tone-22k-mono.mp3"));
+    Decoding d = OpenDecoder(Fixture("lame-cbr-mpeg2-22k.mp3"));
     EXPECT_FALSE(d.decoder->Seek(d.index->TotalMs()));
     std::int16_t buffer[64];
     EXPECT_EQ(d.decoder->Read(buffer, 32), 0);
@@ -102,12 +99,13 @@ TEST(Mp3Decoder, EveryVersionLayerRateAndChannelModePlaysAtItsTrueSpeed) {
     };
     for (const Case& c : cases) {
         const Bytes frame = SilentFrame(c.b1, c.b2, c.b3);
-        const AudioFrame info = *ParseFrameHeader(frame.data());
+        const FrameInfo info = *ReadFrameHeader(frame.data());
         const TempFile file(Repeat(frame, 40));
         Decoding d = OpenDecoder(file.path);
         EXPECT_EQ(d.decoder->Rate(), info.sampleRate) << c.what;
         ASSERT_TRUE(d.decoder->Seek(0)) << c.what;
-        EXPECT_EQ(static_cast<std::int64_t>(ReadAll(*d.decoder).size() / 2), 40 * info.samples)
+        EXPECT_EQ(static_cast<std::int64_t>(ReadAll(*d.decoder).size() / 2),
+                  40 * info.samplesPerFrame)
             << c.what;
     }
 }

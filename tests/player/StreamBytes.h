@@ -1,8 +1,6 @@
 #pragma once
 
-#include "FrameWalk.h"
-
-#include <gtest/gtest.h>
+#include "MpegFrame.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -17,7 +15,7 @@ using Bytes = std::vector<std::uint8_t>;
 // frame of silence in every layer.
 inline Bytes SilentFrame(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
     const std::uint8_t header[4] = {0xFF, b1, b2, b3};
-    Bytes frame(static_cast<std::size_t>(ParseFrameHeader(header)->length), 0);
+    Bytes frame(static_cast<std::size_t>(ReadFrameHeader(header)->length), 0);
     std::copy(header, header + 4, frame.begin());
     return frame;
 }
@@ -34,15 +32,7 @@ inline Bytes operator+(Bytes a, const Bytes& b) {
     return a;
 }
 
-inline Bytes Id3v2Tag(std::uint32_t bodySize) {
-    Bytes tag = {'I', 'D', '3', 4, 0, 0};
-    for (int shift = 21; shift >= 0; shift -= 7)
-        tag.push_back(static_cast<std::uint8_t>((bodySize >> shift) & 0x7F));
-    tag.resize(10 + bodySize, 'x');
-    return tag;
-}
-
-// A file in the test's temporary folder, removed with the object.
+// A file in the temporary folder, removed with the object.
 class TempFile {
 public:
     explicit TempFile(const Bytes& bytes)
@@ -55,12 +45,23 @@ public:
         std::fclose(f);
     }
     ~TempFile() { std::filesystem::remove(path); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
     const std::string path;
 
 private:
     static inline int count = 0;
 };
 
+// The real files made by lame, twolame and ffmpeg that the engine's tests use too.
 inline std::string Fixture(const char* name) {
-    return std::string(PLAYER_FIXTURES) + "/" + name;
+    return std::string(SNIPORA_TEST_DATA) + "/" + name;
 }
+
+inline const char* const RealFiles[] = {"lame-cbr-stereo-44k.mp3", "lame-vbr-stereo-44k.mp3",
+                                        "lame-cbr-mono-44k.mp3",   "lame-cbr-mpeg2-22k.mp3",
+                                        "twolame-layer2-48k.mp2",  "ffmpeg-cbr-stereo-44k.mp3"};
+
+// 8 s of stereo at 44.1 kHz, behind an ID3v2 tag and an "Info" frame.
+inline const std::string EightSeconds = Fixture("lame-cbr-stereo-44k.mp3");
