@@ -1,6 +1,6 @@
 // Time from a play request near the end of a long file to the first sound handed to the
 // device, the share of one core that playing takes, and what loading the long file costs.
-// Run through run.sh.
+// Run through bench/player/run.
 #include "OrvoMp3.h"
 
 #include <benchmark/benchmark.h>
