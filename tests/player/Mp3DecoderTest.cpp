@@ -110,14 +110,21 @@ TEST(Mp3Decoder, EveryVersionLayerRateAndChannelModePlaysAtItsTrueSpeed) {
     }
 }
 
-TEST(Mp3Decoder, AFrameTheDecoderRefusesStillKeepsItsTimeAsSilence) {
+TEST(Mp3Decoder, ADamagedFrameStillKeepsItsTime) {
     const Bytes good = SilentFrame(0xFB, 0x94, 0x44);
     Bytes oddSync = good;
     oddSync[1] = 0x1B; // the frame walk takes it, the decoder's stricter sync test does not
-    const TempFile file(Repeat(good, 5) + oddSync + Repeat(good, 5));
-    Decoding d = OpenDecoder(file.path);
-    ASSERT_TRUE(d.decoder->Seek(0));
-    EXPECT_EQ(ReadAll(*d.decoder).size() / 2, 11u * 1152);
+    Bytes noise = good;
+    for (std::size_t i = 4; i < noise.size(); ++i)
+        noise[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    Bytes borrowsTooMuch = good;
+    borrowsTooMuch[4] = 0xFF; // main data said to begin 510 bytes before the stream does
+    for (const Bytes& damaged : {oddSync, noise, borrowsTooMuch}) {
+        const TempFile file(Repeat(good, 5) + damaged + Repeat(good, 5));
+        Decoding d = OpenDecoder(file.path);
+        ASSERT_TRUE(d.decoder->Seek(0));
+        EXPECT_EQ(ReadAll(*d.decoder).size() / 2, 11u * 1152);
+    }
 }
 
 TEST(Mp3Decoder, ASampleRateChangeMidStreamKeepsTheTimeline) {
