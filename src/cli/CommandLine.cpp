@@ -12,11 +12,12 @@ const char* const UsageText =
        snipora-cut --info [--json] FILE
        snipora-cut --help
 
-Copies the whole MP3 frames from T=start to T=end of INPUT into OUTPUT, without decoding.
+Copies the whole MP3 frames from --start to --end of INPUT into OUTPUT, without decoding.
   --start T      where the clip begins (default 0; a negative time means the beginning)
   --end T        where the clip ends (default: the playing time of INPUT)
                  T is whole milliseconds (62500) or a time [[h:]m:]s[.fff] (0:01:02.5)
-TAG OPTIONS (any of them gives the clip an ID3v1 tag; texts are cut to the field widths):
+TAG OPTIONS (any of them gives the clip an ID3v1 tag; texts are stored in the system's
+ANSI code page and cut to the field widths without splitting a character):
   --title S  --artist S  --album S  --comment S  (30 bytes; the comment 28 with a track)
   --year S       4 bytes
   --track N      1..255; any other number means no track number

@@ -1,4 +1,5 @@
 #include "InfoReport.h"
+#include "AnsiCodePage.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,12 @@ TEST(JsonString, EscapesAndRepairsWhatJsonCannotHoldRaw) {
         EXPECT_EQ(JsonString(raw), json) << raw;
 }
 
-TEST(TagFieldText, EndsAtTheFirstZeroOrTheFieldWidth) {
+TEST(TagFieldText, EndsAtTheFirstZeroOrTheFieldWidthAndDecodesTheAnsiCodePage) {
+    AnsiCodePage::ScopedSelection western(1252);
     EXPECT_EQ(TagFieldText("ab\0cd", 5), "ab");
     EXPECT_EQ(TagFieldText("abcde", 5), "abcde");
     EXPECT_EQ(TagFieldText("ab  \0", 5), "ab  ");
+    EXPECT_EQ(TagFieldText("Caf\xE9\0", 5), "Caf\xC3\xA9");
 }
 
 TMp3DataInfo TaggedInfo() {

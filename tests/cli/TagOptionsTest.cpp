@@ -1,4 +1,5 @@
 #include "TagOptions.h"
+#include "AnsiCodePage.h"
 #include "UsageError.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,23 @@ TEST(BuildTag, CutsTextsToTheirFieldsAndTheCommentTo28WithATrack) {
     tag = BuildTag(options);
     EXPECT_EQ(Field(tag.Comment, 30), Padded(forty.substr(0, 28), 30));
     EXPECT_EQ(tag.Track, 7);
+}
+
+TEST(BuildTag, StoresTextsInTheAnsiCodePageWithoutSplittingACharacter) {
+    TagOptions options;
+    options.Artist = "Caf\xC3\xA9 \xE2\x82\xAC"; // "Café €"
+    options.Title = "a";
+    for (int i = 0; i < 15; ++i)
+        *options.Title += "\xE4\xB8\xAD"; // U+4E2D, two bytes in code page 936
+    {
+        AnsiCodePage::ScopedSelection western(1252);
+        EXPECT_EQ(Field(BuildTag(options).Artist, 30), Padded("Caf\xE9 \x80", 30));
+    }
+    AnsiCodePage::ScopedSelection chinese(936);
+    std::string title = "a";
+    for (int i = 0; i < 14; ++i)
+        title += "\xD6\xD0";
+    EXPECT_EQ(Field(BuildTag(options).Title, 30), Padded(title, 30)); // 31 bytes cut to 29
 }
 
 } // namespace
