@@ -18,11 +18,12 @@ void TApplication::SetTitle(const QString& title) {
 
 void TApplication::SetMainForm(QWidget* form) {
     mainForm = form;
-    form->setWindowTitle(Title());
+    if (form)
+        form->setWindowTitle(Title());
 }
 
 void TApplication::Minimize() {
-    if (QWidget* form = mainForm ? mainForm : activeWindow())
+    if (QWidget* form = mainForm ? mainForm.data() : activeWindow())
         form->showMinimized();
 }
 

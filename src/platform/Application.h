@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 
 // The application object. An error that escapes any handler is shown in the error box with
 // its own text, and the program goes on.
@@ -21,7 +22,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    QWidget* mainForm = nullptr;
+    QPointer<QWidget> mainForm;
 };
 
 // Shows an error that no handler dealt with.

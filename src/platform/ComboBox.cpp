@@ -43,6 +43,12 @@ void TRzComboBox::SetItems(const QStringList& items) {
     setCurrentIndex(selected < count() ? selected : -1);
 }
 
+void TRzComboBox::AddItems(const QStringList& items) {
+    const int selected = currentIndex();
+    addItems(items);
+    setCurrentIndex(selected);
+}
+
 void TRzComboBox::SetFrameColor(const QColor& colour) {
     frameColor = colour;
     update();

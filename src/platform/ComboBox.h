@@ -19,6 +19,8 @@ public:
     QStringList Items() const;
     // Keeps the selected index when it still names an item.
     void SetItems(const QStringList& items);
+    // Appends items; an empty box stays without a selection.
+    void AddItems(const QStringList& items);
     void SetFrameColor(const QColor& colour);
     void SetItemHeight(int pixels);
 

@@ -54,7 +54,7 @@ void TFrmVE3Zezeva::FormCreate(QObject*) {
     QStringList genres;
     for (const char* genre : Id3Genres)
         genres.append(QString::fromLatin1(genre));
-    RzComboBox1->addItems(genres);
+    RzComboBox1->AddItems(genres);
     SetupMarkers(false);
 }
 
