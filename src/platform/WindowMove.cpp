@@ -1,7 +1,6 @@
 #include "WindowMove.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -11,8 +10,8 @@ namespace {
 // Without a window manager that moves windows, follow the mouse ourselves.
 class TManualMove : public QObject {
 public:
-    explicit TManualMove(QWidget* window)
-        : QObject(window), window(window), grabOffset(QCursor::pos() - window->pos()) {
+    TManualMove(QWidget* window, const QPoint& pressedAt)
+        : QObject(window), window(window), grabOffset(pressedAt - window->pos()) {
         qApp->installEventFilter(this);
     }
 
@@ -35,9 +34,9 @@ private:
 
 } // namespace
 
-void StartWindowMove(QWidget* window) {
+void StartWindowMove(QWidget* window, const QPoint& pressedAt) {
     QWindow* handle = window->windowHandle();
     if (handle && handle->startSystemMove())
         return;
-    new TManualMove(window);
+    new TManualMove(window, pressedAt);
 }

@@ -2,6 +2,8 @@
 
 class QWidget;
 
+class QPoint;
+
 // Lets the user move a window by the pressed mouse button until it is released, through the
-// window system's own move loop where it has one.
-void StartWindowMove(QWidget* window);
+// window system's own move loop where it has one. pressedAt is the screen point of the press.
+void StartWindowMove(QWidget* window, const QPoint& pressedAt);

@@ -145,8 +145,9 @@ void TFrmVE3Zezeva::FormClose(QObject*) {
     SaveLanguageSetting(AppDir);
 }
 
-void TFrmVE3Zezeva::Label10MouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-    StartWindowMove(this);
+void TFrmVE3Zezeva::Label10MouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int X,
+                                     int Y) {
+    StartWindowMove(this, Label10->mapToGlobal(QPoint(X, Y)));
 }
 
 void TFrmVE3Zezeva::RzBmpButton1Click(QObject*) {

@@ -5,6 +5,7 @@
 #include "UnitVE3Zezeva.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -46,6 +47,44 @@ private slots:
         QCOMPARE(fixture.form->objectName(), QStringLiteral("FrmVE3Zezeva"));
         QCOMPARE(fixture.form->size(), QSize(592, 452));
         QVERIFY(fixture.form->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void CentredOnTheDesktop() {
+        TFormFixture fixture;
+        QCOMPARE(fixture.form->geometry().center(),
+                 QGuiApplication::primaryScreen()->geometry().center());
+    }
+
+    void DraggingTheTopStrip_data() {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("left button") << "Label10" << Qt::LeftButton << true;
+        QTest::newRow("right button") << "Label10" << Qt::RightButton << true;
+        QTest::newRow("middle button") << "Label10" << Qt::MiddleButton << true;
+        QTest::newRow("title line") << "Label11" << Qt::LeftButton << false;
+        QTest::newRow("minimize button") << "RzBmpButton2" << Qt::RightButton << false;
+    }
+
+    void DraggingTheTopStrip() {
+        QFETCH(QString, pressed);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, moves);
+        TFormFixture fixture;
+        TFrmVE3Zezeva& form = *fixture.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QPoint before = form.pos();
+        QWidget* control = fixture.Control(pressed.toLatin1());
+        const QPoint grab = control->mapTo(&form, QPoint(3, 3));
+        QTest::mousePress(form.windowHandle(), button, {}, grab);
+        QTest::mouseMove(form.windowHandle(), grab + QPoint(30, 20));
+        // Points are given in the window: where the window followed the mouse, the pointer is
+        // back over the grab point.
+        const QPoint release = form.pos() == before ? grab + QPoint(30, 20) : grab;
+        QTest::mouseRelease(form.windowHandle(), button, {}, release);
+        QTest::mouseMove(form.windowHandle(), release + QPoint(50, 50));
+        QCOMPARE(form.pos(), moves ? before + QPoint(30, 20) : before);
     }
 
     void ControlsWithFixedBounds_data() {
@@ -443,6 +482,14 @@ private slots:
         QTest::mouseClick(fixture.form->RzBmpButton1, Qt::LeftButton);
         QVERIFY(!fixture.form->isVisible());
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Snipora.ini"))));
+    }
+
+    void MinimizeButtonMinimizesTheProgram() {
+        TFormFixture fixture;
+        qobject_cast<TApplication*>(qApp)->SetMainForm(fixture.form.get());
+        fixture.form->show();
+        QTest::mouseClick(fixture.form->RzBmpButton2, Qt::LeftButton);
+        QVERIFY(fixture.form->isMinimized());
     }
 
     void MarkersAtHome_data() {
