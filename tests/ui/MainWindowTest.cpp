@@ -5,6 +5,7 @@
 #include "UnitVE3Zezeva.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <memory>
@@ -490,6 +491,33 @@ private slots:
         fixture.form->show();
         QTest::mouseClick(fixture.form->RzBmpButton2, Qt::LeftButton);
         QVERIFY(fixture.form->isMinimized());
+    }
+
+    // Start-up in a folder without the marker pictures: the test program runs a copy of itself
+    // from such a folder.
+    void StartUpWithoutMarkerPictures() {
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(QStringLiteral("MainWindowTest"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QProcess child;
+        child.start(copy, {QStringLiteral("StartUpInAFolderWithoutPictures")});
+        QVERIFY(child.waitForFinished(60000));
+        const QString output = QString::fromUtf8(child.readAllStandardOutput());
+        const QLatin1String passed("PASS   : MainWindowTest::StartUpInAFolderWithoutPictures");
+        QVERIFY2(child.exitCode() == 0 && output.contains(passed), qPrintable(output));
+    }
+
+    void StartUpInAFolderWithoutPictures() {
+        if (QFile::exists(QCoreApplication::applicationDirPath() + "/MarkStartD.bmp"))
+            QSKIP("runs as a copy of the test program, away from the marker pictures");
+        TFormFixture fixture;
+        const TFrmVE3Zezeva& form = *fixture.form;
+        QCOMPARE(fixture.dialogs.Errors.size(), 1);
+        QVERIFY(fixture.dialogs.Errors[0].contains(QStringLiteral("MarkStartD.bmp")));
+        QVERIFY(form.Mp3Engine);
+        QCOMPARE(form.RzComboBox1->count(), 148);
+        QVERIFY(form.ImageStart->Picture().isNull() && form.ImageEnd->Picture().isNull());
+        QVERIFY(!form.ImageStart->isEnabled() && !form.RzMaskEdit1->isEnabled());
     }
 
     void MarkersAtHome_data() {
