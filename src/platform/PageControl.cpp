@@ -116,7 +116,7 @@ void TRzPageControl::paintEvent(QPaintEvent*) {
         const QRect text(0, 0, tab.height(), tab.width());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(text, Qt::AlignCenter, pages[i]->Caption());
-        if (i == active && hasFocus()) {
+        if (i == active && hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
             painter.setPen(QPen(flatColor, 1, Qt::DotLine));
             painter.drawRect(text.adjusted(3, 3, -5, -4));
         }

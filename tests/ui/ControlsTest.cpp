@@ -31,6 +31,7 @@ private slots:
         QFETCH(QString, text);
         TRzMaskEdit edit(nullptr);
         edit.SetEditMask(QStringLiteral("000:00:00.000;1;_"));
+        edit.SetMaxLength(13);
         edit.SetText(written);
         QStringList seen;
         connect(&edit, &TRzEdit::Change, &edit, [&] { seen.append(edit.Text()); });
