@@ -40,9 +40,6 @@ public:                                                                         
     void SetHeight(int height) {                                                                   \
         resize(width(), height);                                                                   \
     }                                                                                              \
-    void SetBounds(int left, int top, int width, int height) {                                     \
-        setGeometry(left, top, width, height);                                                     \
-    }                                                                                              \
     QString Hint() const {                                                                         \
         return toolTip();                                                                          \
     }                                                                                              \
