@@ -1,0 +1,3 @@
+#include "UnitVE3Zezeva.h"
+
+void TFrmVE3Zezeva::BtnSaveMp3Click(QObject*) {}
