@@ -17,7 +17,7 @@ constexpr std::size_t MaxPrerollFrames = 16;
 
 std::optional<AudioFrame> NextAudioFrame(FrameWalker& walk) {
     while (!walk.AtEnd()) {
-        const StreamUnit unit = walk.Step();
+        const StreamUnit unit = walk.StepFrame();
         if (unit.length > 0) {
             const std::optional<FrameInfo> header = ReadFrameHeader(unit.bytes);
             return AudioFrame{unit.start, unit.length, header->sampleRate, header->samplesPerFrame,
