@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "AnsiCodePage.h"
 #include "OrvoMp3.h"
 
 #include "TestMain.h"
@@ -108,6 +109,17 @@ private slots:
         QCOMPARE(form.Label19->Caption(), form.Ms_Mono);
         QCOMPARE(form.EndPoint, 2400);
         QCOMPARE(form.RzMaskEdit2->Text(), QStringLiteral("000:00:02.400"));
+    }
+
+    void showsTagTextsInTheAnsiCodePage() {
+        AnsiCodePage::ScopedSelection chinese(936);
+        TWindowFixture window;
+        Mp3Fixture::TTag tag;
+        tag.Title = "\xD6\xD0\xCE\xC4 "; // "中文 " in code page 936
+        const QString path = window.Path(QStringLiteral("chinese.mp3"));
+        Mp3Fixture::Write(path, Mp3Fixture::Frames(10) + Mp3Fixture::Id3v1(tag));
+        window.Open(path);
+        QCOMPARE(window.form.RzEdit1->Text(), QStringLiteral("中文 "));
     }
 
     void reportsAFileThatIsNoMp3AndClearsTheWindow() {

@@ -4,6 +4,7 @@
 #include "OrvoMp3.h"
 
 #include "TestMain.h"
+#include <QDir>
 #include <QFile>
 
 #include <QTest>
@@ -126,6 +127,17 @@ private slots:
         QCOMPARE(message.Caption, window->form.Ms_Error);
         QCOMPARE(message.Icon, QMessageBox::Critical);
         QVERIFY(!window->dialogs.BusyPanelShown.front());
+    }
+
+    void hidesTheBusyPanelWhenTheClipWriterFails() {
+        // A folder in the source's place can be opened but not read.
+        QVERIFY(QFile::remove(source));
+        QVERIFY(QDir().mkdir(source));
+        window->dialogs.SaveAnswers.append(window->Path(QStringLiteral("clip.mp3")));
+        QVERIFY_THROWS_EXCEPTION(std::exception,
+                                 window->form.BtnSaveMp3Click(window->form.BtnSaveMp3));
+        QVERIFY(!window->form.PanelState->isVisible());
+        QVERIFY(window->dialogs.Messages.empty());
     }
 
     void savesAgainAfterTheSelectionChanges() {
