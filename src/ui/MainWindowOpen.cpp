@@ -36,6 +36,41 @@ void ShowProperties(TFrmVE3Zezeva& form, const TMp3DataInfo& info) {
     form.Label22->SetCaption(QString::fromStdString(MsToTimeText(info.Duration)));
 }
 
+// Empties everything that describes a file: position, tag fields, properties and times.
+void ClearFileDisplay(TFrmVE3Zezeva& form) {
+    form.TrackBarPos->setEnabled(false);
+    form.TrackBarPos->setValue(0);
+    form.RzCheckBox1->setChecked(false);
+    form.RzCheckBox1->setEnabled(false);
+    for (TRzEdit* edit :
+         {form.RzEdit1, form.RzEdit2, form.RzEdit3, form.RzEdit5, form.RzEdit6, form.RzEdit7})
+        edit->SetText(QString());
+    form.RzComboBox1->setCurrentIndex(-1);
+    for (TLabel* label :
+         {form.Label18, form.Label19, form.Label20, form.Label21, form.Label22, form.Label24})
+        label->SetCaption(QString());
+
+    SetTextGuarded(*form.RzMaskEdit1, ZeroTime);
+    SetTextGuarded(*form.RzMaskEdit2, ZeroTime);
+    form.Label1->SetCaption(ZeroTime);
+}
+
+void ShowLoadedFile(TFrmVE3Zezeva& form, const TMp3DataInfo& info) {
+    form.TrackBarPos->setEnabled(true);
+    form.TrackBarPos->setMaximum(static_cast<int>(info.Duration));
+    form.Label1->SetCaption(QStringLiteral("00:00:00.000"));
+    form.RzCheckBox1->setEnabled(true);
+    form.RzCheckBox1->setChecked(info.Id3v1Size > 0);
+    if (form.RzCheckBox1->isChecked())
+        ShowTagFields(form, info.Id3Tag);
+    ShowProperties(form, info);
+    form.BtnPlayStart->setEnabled(true);
+    form.BtnStop->setEnabled(false);
+    form.ImageFileState2->setVisible(false);
+    form.ImageFileState1->setVisible(true);
+    form.BtnSaveMp3->setEnabled(true);
+}
+
 } // namespace
 
 void TFrmVE3Zezeva::BtnOpenMp3Click(QObject*) {
@@ -60,6 +95,7 @@ void TFrmVE3Zezeva::BtnOpenMp3Click(QObject*) {
                 pictureFailure = std::current_exception();
         }
     };
+    // Whatever happened, the selection is reset and the busy panel goes.
     const auto finish = [this] {
         StartPoint = 0;
         EndPoint = TrackBarPos->maximum();
@@ -68,21 +104,7 @@ void TFrmVE3Zezeva::BtnOpenMp3Click(QObject*) {
 
     try {
         Label12->SetCaption(path);
-
-        TrackBarPos->setEnabled(false);
-        TrackBarPos->setValue(0);
-        RzCheckBox1->setChecked(false);
-        RzCheckBox1->setEnabled(false);
-        for (TRzEdit* edit : {RzEdit1, RzEdit2, RzEdit3, RzEdit5, RzEdit6, RzEdit7})
-            edit->SetText(QString());
-        RzComboBox1->setCurrentIndex(-1);
-        for (TLabel* label : {Label18, Label19, Label20, Label21, Label22, Label24})
-            label->SetCaption(QString());
-
-        SetTextGuarded(*RzMaskEdit1, ZeroTime);
-        SetTextGuarded(*RzMaskEdit2, ZeroTime);
-        Label1->SetCaption(ZeroTime);
-
+        ClearFileDisplay(*this);
         BtnPlayStart->setEnabled(false);
         BtnStop->setEnabled(false);
         setupMarkers(false);
@@ -91,19 +113,7 @@ void TFrmVE3Zezeva::BtnOpenMp3Click(QObject*) {
         Mp3Engine->LoadFile(QFile::encodeName(path).toStdString());
         const TMp3DataInfo& info = Mp3Engine->Info;
         if (info.IsMp3) {
-            TrackBarPos->setEnabled(true);
-            TrackBarPos->setMaximum(static_cast<int>(info.Duration));
-            Label1->SetCaption(QStringLiteral("00:00:00.000"));
-            RzCheckBox1->setEnabled(true);
-            RzCheckBox1->setChecked(info.Id3v1Size > 0);
-            if (RzCheckBox1->isChecked())
-                ShowTagFields(*this, info.Id3Tag);
-            ShowProperties(*this, info);
-            BtnPlayStart->setEnabled(true);
-            BtnStop->setEnabled(false);
-            ImageFileState2->setVisible(false);
-            ImageFileState1->setVisible(true);
-            BtnSaveMp3->setEnabled(true);
+            ShowLoadedFile(*this, info);
             setupMarkers(true);
             MarkerToTime(1);
         } else {
