@@ -11,6 +11,6 @@ std::optional<double> MeasureAudioMs(const std::string& fileName) {
     FrameWalker walk(source, start.FirstFrame(), AudioEnd(source.Size(), FindTrailingTags(source)));
     double total = 0.0;
     while (!walk.AtEnd())
-        total += walk.Step().duration;
+        total += walk.StepFrame().duration;
     return total;
 }

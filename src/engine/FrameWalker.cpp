@@ -8,7 +8,7 @@ bool IsVbrInfoFrame(SourceFile& source, std::int64_t framePos, const FrameInfo& 
     return vbri != nullptr && IsVbriMarker(vbri);
 }
 
-StreamUnit FrameWalker::Step() {
+StreamUnit FrameWalker::StepFrame() {
     const std::int64_t start = position;
     const std::uint8_t* head = source.Bytes(start, 4);
     if (head == nullptr)

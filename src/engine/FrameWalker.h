@@ -24,7 +24,7 @@ public:
         : source(source), position(firstFrame), audioEnd(audioEnd), limit(audioEnd - 4) {}
 
     bool AtEnd() const { return position >= limit; }
-    StreamUnit Step();
+    StreamUnit StepFrame();
 
 private:
     StreamUnit EndAudio(std::int64_t start) {

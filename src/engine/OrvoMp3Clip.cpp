@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,21 +18,23 @@ bool SourceIsGone(const std::string& fileName) {
     return ::stat(fileName.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
-// Writing the clip over its own source, under any of its names, would destroy the source; and a
-// folder cannot take the clip's place.
+// Writing the clip over its own source, under any of its names, would destroy the source; a
+// folder cannot take the clip's place; and a file the user may not write stays as it is, although
+// renaming over it would be allowed.
 bool CannotBeReplaced(const std::string& outName, const SourceFile& source) {
     struct stat out {};
     if (::stat(outName.c_str(), &out) != 0)
         return false;
     struct stat src {};
     ::fstat(source.Descriptor(), &src);
-    return S_ISDIR(out.st_mode) || (out.st_dev == src.st_dev && out.st_ino == src.st_ino);
+    return S_ISDIR(out.st_mode) || (out.st_dev == src.st_dev && out.st_ino == src.st_ino) ||
+           ::access(outName.c_str(), W_OK) != 0;
 }
 
 void SkipToTime(FrameWalker& walk, std::int32_t Start) {
     double total = 0.0;
     while (!walk.AtEnd() && Start > total)
-        total += walk.Step().duration;
+        total += walk.StepFrame().duration;
 }
 
 void WriteId3v1Tag(ReplacementFile& output, const TId3v1Tag& NewTag) {
@@ -66,7 +69,7 @@ bool TOrvoMP3::SaveClip(std::int32_t Start, std::int32_t End, const std::string&
     double total = 0.0;
     std::int64_t written = 0;
     while (!walk.AtEnd() && span > total) {
-        const StreamUnit unit = walk.Step();
+        const StreamUnit unit = walk.StepFrame();
         if (unit.length == 0)
             continue;
         output->Write(unit.bytes, static_cast<std::size_t>(unit.length));

@@ -40,7 +40,7 @@ std::unique_ptr<ReplacementFile> ReplacementFile::Create(const std::string& targ
 
 ReplacementFile::ReplacementFile(std::string target, std::string tempName, int fd)
     : target(std::move(target)), tempName(std::move(tempName)), fd(fd),
-      buffer(std::make_unique<std::uint8_t[]>(Capacity)) {}
+      buffer(std::make_unique_for_overwrite<std::uint8_t[]>(Capacity)) {}
 
 ReplacementFile::~ReplacementFile() {
     if (committed)

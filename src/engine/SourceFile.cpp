@@ -16,15 +16,23 @@ namespace {
 } // namespace
 
 SourceFile::SourceFile(const std::string& fileName)
-    : name(fileName), buffer(std::make_unique<std::uint8_t[]>(Capacity)) {
-    fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    : name(fileName), buffer(std::make_unique_for_overwrite<std::uint8_t[]>(Capacity)) {
+    // Not blocking: a named pipe must not hang the open; it is refused below like any file that
+    // is not a regular file.
+    fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         ThrowFileError("Cannot open", name, errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int error = errno;
+    int error = 0;
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (S_ISDIR(st.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        error = ENODEV;
+    if (error != 0) {
         ::close(fd);
-        ThrowFileError("Cannot read", name, error);
+        ThrowFileError("Cannot open", name, error);
     }
     size = st.st_size;
 }

@@ -12,7 +12,7 @@ class SourceFile {
 public:
     static constexpr std::size_t Capacity = 256 * 1024;
 
-    // Throws std::system_error naming the file when it cannot be opened.
+    // Throws std::system_error naming the file when it cannot be opened or is not a regular file.
     explicit SourceFile(const std::string& fileName);
     ~SourceFile();
     SourceFile(const SourceFile&) = delete;

@@ -16,6 +16,10 @@ enum TMPTimeFormats { tfMilliseconds };
 
 // Plays one MP3 file. Lengths and positions count every audio frame from the first one, in
 // the same way the clip writer counts them, so one millisecond value means one instant.
+// Open analyses the file without touching the sound system; Play opens the audio device and
+// returns at once while the sound runs on SDL's audio thread. Mode is mpPlaying until
+// everything up to the end position has been heard, then mpStopped; mpNotReady while closed.
+// A seek or play request beyond the end of the media is refused without an error.
 class TMediaPlayer {
 public:
     TMediaPlayer();

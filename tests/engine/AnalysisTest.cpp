@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <system_error>
 
 namespace {
@@ -154,17 +155,30 @@ TEST_F(Analysis, DurationCountsEveryAudioFrameAndNothingElse) {
     EXPECT_DOUBLE_EQ(*MeasureAudioMs(dir / "in.mp3"), 3 * 26.122448979591837);
 }
 
-TEST_F(Analysis, MissingFileRaisesAFileErrorNamingIt) {
-    const std::string name = dir / "missing.mp3";
-    try {
-        engine.LoadFile(name);
-        FAIL() << "no error raised";
-    } catch (const std::system_error& e) {
-        EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+TEST_F(Analysis, UnreadableFileRaisesAFileErrorNamingIt) {
+    ::mkfifo((dir / "pipe.mp3").c_str(), 0600); // would block a plain open
+    const struct {
+        std::string name;
+        const char* reason;
+    } cases[] = {
+        {dir / "missing.mp3", "No such file or directory"},
+        {dir.path.string(), "Is a directory"},
+        {dir / "pipe.mp3", "No such device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            engine.LoadFile(c.name);
+            ADD_FAILURE() << "no error raised";
+        } catch (const std::system_error& e) {
+            EXPECT_NE(std::string(e.what()).find("Cannot open " + c.name), std::string::npos)
+                << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(engine.Info.FileName, c.name);
+        EXPECT_FALSE(engine.Info.IsMp3);
+        EXPECT_THROW(MeasureAudioMs(c.name), std::system_error);
     }
-    EXPECT_EQ(engine.Info.FileName, name);
-    EXPECT_FALSE(engine.Info.IsMp3);
-    EXPECT_THROW(MeasureAudioMs(name), std::system_error);
 }
 
 TEST_F(Analysis, MeasureRefusesWhatIsNotAnMp3) {

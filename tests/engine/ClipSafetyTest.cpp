@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -99,6 +100,17 @@ TEST_F(ClipSafety, OutputThatCannotBeCreatedIsFalseWithoutAnError) {
     }
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"folder", "source.mp3"}));
     EXPECT_TRUE(fs::is_empty(dir / "folder"));
+}
+
+TEST_F(ClipSafety, ReadOnlyOutputIsLeftAlone) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const Bytes previous = Text("kept");
+    const std::string out = WriteFile(dir / "clip.mp3", previous);
+    fs::permissions(out, fs::perms::owner_read);
+    EXPECT_FALSE(Save(out));
+    EXPECT_EQ(ReadFile(out), previous);
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"clip.mp3", "source.mp3"}));
 }
 
 TEST_F(ClipSafety, SourceIsNeverTheOutputUnderAnyName) {

@@ -13,16 +13,22 @@
 
 namespace {
 
-const std::string& WorkDir() {
-    static const std::string dir = [] {
+// Removed when the program ends.
+struct WorkFolder {
+    WorkFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "snipora-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             std::abort();
-        std::atexit([] { std::filesystem::remove_all(WorkDir()); });
-        return pattern;
-    }();
-    return dir;
+        path = pattern;
+    }
+    ~WorkFolder() { std::filesystem::remove_all(path); }
+    std::string path;
+};
+
+const std::string& WorkDir() {
+    static const WorkFolder folder;
+    return folder.path;
 }
 
 void Check(bool ok) {
