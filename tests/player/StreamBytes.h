@@ -41,7 +41,8 @@ public:
                  ".mp3"))
                    .string()) {
         std::FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty())
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
     ~TempFile() { std::filesystem::remove(path); }

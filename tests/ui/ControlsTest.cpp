@@ -1,6 +1,8 @@
+#include "BmpButton.h"
 #include "CheckBox.h"
 #include "ComponentLookup.h"
 #include "FileDialog.h"
+#include "Image.h"
 #include "Label.h"
 #include "MaskEdit.h"
 #include "PopupMenu.h"
@@ -190,6 +192,44 @@ private slots:
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(english.Checked(), false); // the handler ticks items, not the click
         QCOMPARE(english.isChecked(), false);
+    }
+
+    void TransparentPixelsShowTheParent_data() {
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<QColor>("key");
+        QTest::newRow("picture: colour of its bottom-left pixel") << false << QColor(Qt::white);
+        QTest::newRow("bitmap button: olive") << true << QColor(128, 128, 0);
+    }
+
+    void TransparentPixelsShowTheParent() {
+        QFETCH(bool, button);
+        QFETCH(QColor, key);
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(key);
+        picture.setPixel(8, 8, qRgb(0, 0, 255));
+        if (button)
+            picture.setPixel(0, 15, qRgb(0, 255, 0)); // only olive counts for a button
+        QWidget parent;
+        parent.setAutoFillBackground(true);
+        QPalette red = parent.palette();
+        red.setColor(QPalette::Window, Qt::red);
+        parent.setPalette(red);
+        parent.resize(16, 16);
+        if (button) {
+            auto* control = new TRzBmpButton(&parent);
+            control->setGeometry(0, 0, 16, 16);
+            control->SetTransparentColor(key);
+            control->SetFace(TRzBmpButton::Face::Up, picture);
+        } else {
+            auto* control = new TImage(&parent);
+            control->setGeometry(0, 0, 16, 16);
+            control->SetTransparent(true);
+            control->SetPicture(picture);
+        }
+        const QImage shown = parent.grab().toImage();
+        QCOMPARE(QColor(shown.pixel(8, 8)), QColor(0, 0, 255));
+        QCOMPARE(QColor(shown.pixel(3, 3)), QColor(Qt::red));
+        QCOMPARE(QColor(shown.pixel(0, 15)), button ? QColor(0, 255, 0) : QColor(Qt::red));
     }
 
     void CheckBoxClickFollowsEveryChange() {

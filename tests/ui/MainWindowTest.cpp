@@ -1,3 +1,4 @@
+#include "ComponentLookup.h"
 #include "OrvoMp3.h"
 #include "ProfileFile.h"
 #include "RecordingDialogs.h"
@@ -303,6 +304,56 @@ private slots:
             fixture.form->findChild<QObject*>(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(component);
         QCOMPARE(component->property(property.toLatin1()), expected);
+    }
+
+    void PropertiesSetByName_data() {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        const auto row = [](const char* tag, const char* component, const char* property,
+                            const QVariant& value) {
+            QTest::newRow(tag) << QString::fromLatin1(component) << QString::fromLatin1(property)
+                               << value;
+        };
+        row("label caption", "label23", "Caption", QStringLiteral("Taille :"));
+        row("glyph button caption", "BTNPLAYSTART", "Caption", QStringLiteral("&Jouer"));
+        row("button hint", "RzBmpButton1", "Hint", QStringLiteral("Fermer"));
+        row("page caption", "TabSheet1", "Caption", QStringLiteral("Étiquettes"));
+        row("check box caption", "RzCheckBox1", "Caption", QStringLiteral("Inclure"));
+        row("list items", "RzComboBox1", "Items", QStringList({"Blues", "Rock"}));
+        row("dialog title", "SaveDialog1", "Title", QStringLiteral("Enregistrer"));
+        row("dialog filter", "OpenDialog1", "Filter", QStringLiteral("MP3|*.mp3"));
+        row("menu item", "pm_german", "Caption", QStringLiteral("Deutsch"));
+        row("edit limit", "RzEdit3", "MaxLength", 30);
+        row("position", "Label11", "Left", 20);
+        row("form caption", "FrmVE3Zezeva", "Caption", QStringLiteral("Snipora"));
+    }
+
+    // A language file names components without regard to ASCII case and sets texts, numbers
+    // and lists by property name.
+    void PropertiesSetByName() {
+        QFETCH(QString, component);
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        TFormFixture fixture;
+        QObject* target = SameTextAscii(component, fixture.form->objectName())
+                              ? fixture.form.get()
+                              : FindComponent(fixture.form.get(), component);
+        QVERIFY(target);
+        const QMetaObject* meta = target->metaObject();
+        const int index = meta->indexOfProperty(property.toLatin1());
+        QVERIFY(index >= 0);
+        QCOMPARE(meta->property(index).metaType(), value.metaType());
+        QVERIFY(target->setProperty(property.toLatin1(), value));
+        QCOMPARE(target->property(property.toLatin1()), value);
+    }
+
+    void RightAlignedCaptionsKeepTheirEdgeWhenRenamed() {
+        TFormFixture fixture;
+        TLabel* label = fixture.form->Label8;
+        label->setProperty("Caption", QStringLiteral("Numéro de piste :"));
+        QCOMPARE(label->x() + label->width(), 329);
+        QVERIFY(label->x() < 329 - 60);
     }
 
     void BuiltInMessagesAndTitle() {
