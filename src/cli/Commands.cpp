@@ -4,6 +4,7 @@
 #include "InfoReport.h"
 #include "OrvoMp3.h"
 #include "TimeArg.h"
+#include "TimeText.h"
 #include "UsageError.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "InfoReport.h"
 
 #include "AnsiCodePage.h"
-#include "TimeArg.h"
+#include "TimeText.h"
 
 #include <charconv>
 #include <cstdio>

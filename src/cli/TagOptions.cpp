@@ -1,6 +1,7 @@
 #include "TagOptions.h"
 
 #include "AnsiCodePage.h"
+#include "CutToBytes.h"
 #include "UsageError.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ template <std::size_t Width>
 void PutText(char (&field)[Width], const std::optional<std::string>& utf8, std::size_t width) {
     if (!utf8)
         return;
-    std::string ansi = CutToBytes(AnsiCodePage::FromUtf8(*utf8), width, AnsiCodePage::IsLeadByte);
+    std::string ansi = CutToBytes(AnsiCodePage::FromUtf8(*utf8), width);
     std::memcpy(field, ansi.data(), ansi.size());
 }
 
@@ -61,20 +62,6 @@ std::uint8_t ParseGenre(std::string_view text) {
             return static_cast<std::uint8_t>(index);
     }
     throw UsageError("--genre: no such genre: \"" + std::string(text) + "\"");
-}
-
-std::string CutToBytes(std::string_view ansi, std::size_t width,
-                       const std::function<bool(unsigned char)>& isLeadByte) {
-    // Walk from the start: a lead-byte value may also occur as a trail byte, so only the
-    // position reached by whole characters tells where one begins.
-    std::size_t end = 0;
-    while (end < ansi.size()) {
-        std::size_t next = end + (isLeadByte(static_cast<unsigned char>(ansi[end])) ? 2 : 1);
-        if (next > width)
-            break;
-        end = std::min(next, ansi.size());
-    }
-    return std::string(ansi.substr(0, end));
 }
 
 TId3v1Tag BuildTag(const TagOptions& options) {

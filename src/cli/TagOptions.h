@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,10 +22,6 @@ std::uint8_t ParseTrack(std::string_view text);
 
 // A genre byte 0..255, or a name from Id3Genres in any letter case. Throws UsageError otherwise.
 std::uint8_t ParseGenre(std::string_view text);
-
-// The first bytes of ansi that fit into width without splitting a double-byte character.
-std::string CutToBytes(std::string_view ansi, std::size_t width,
-                       const std::function<bool(unsigned char)>& isLeadByte);
 
 // The tag record SaveClip takes: all zero (no tag) unless a tag is wanted, texts converted to
 // the ANSI code page and cut to their fields.

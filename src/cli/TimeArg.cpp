@@ -3,8 +3,6 @@
 #include "UsageError.h"
 
 #include <algorithm>
-#include <cinttypes>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -87,14 +85,4 @@ std::int32_t ParseTimeArg(std::string_view text) {
     if (!value)
         NotATime(text);
     return InRange(negative ? -*value : *value, text);
-}
-
-std::string MsToTimeText(std::int64_t ms) {
-    std::uint64_t rest = ms < 0 ? 0 - static_cast<std::uint64_t>(ms) : ms;
-    std::uint64_t hours = rest / 3600000;
-    rest %= 3600000;
-    char text[48];
-    std::snprintf(text, sizeof text, "%s%03" PRIu64 ":%02" PRIu64 ":%02" PRIu64 ".%03" PRIu64,
-                  ms < 0 ? "-" : "", hours, rest / 60000, rest % 60000 / 1000, rest % 1000);
-    return text;
 }

@@ -8,6 +8,3 @@
 // "[[h:]m:]s[.fff]" ("000:01:02.500", "1:02.5", "62.5"). Throws UsageError when the text is
 // neither, or when the time does not fit the engine's signed 32-bit milliseconds.
 std::int32_t ParseTimeArg(std::string_view text);
-
-// "hhh:mm:ss.fff", with at least three hour digits; negative times get a leading '-'.
-std::string MsToTimeText(std::int64_t ms);

@@ -1,6 +1,7 @@
 #include "TagFields.h"
 
 #include "AnsiCodePage.h"
+#include "CutToBytes.h"
 #include "IntegerText.h"
 
 #include <algorithm>
@@ -24,20 +25,6 @@ std::uint8_t TrackNumber(std::string_view text) {
 }
 
 } // namespace
-
-std::string CutToBytes(std::string_view ansi, std::size_t n) {
-    if (ansi.size() <= n)
-        return std::string(ansi);
-    std::size_t end = 0;
-    while (end < n) {
-        const bool pair = AnsiCodePage::IsLeadByte(static_cast<unsigned char>(ansi[end]));
-        const std::size_t length = pair ? 2 : 1;
-        if (end + length > n)
-            break;
-        end += length;
-    }
-    return std::string(ansi.substr(0, end));
-}
 
 TId3v1Tag BuildId3v1Tag(bool include, const TTagFieldTexts& fields) {
     TId3v1Tag tag{};

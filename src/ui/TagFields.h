@@ -19,9 +19,6 @@ struct TTagFieldTexts {
     int GenreIndex = -1;
 };
 
-// At most n bytes of ANSI text, never ending in the first half of a double-byte character.
-std::string CutToBytes(std::string_view ansi, std::size_t n);
-
 // The tag record a clip gets; all zero bytes, so no tag, when include is false.
 TId3v1Tag BuildId3v1Tag(bool include, const TTagFieldTexts& fields);
 // The fields a tag record shows: texts up to their first zero byte, trailing blanks kept.

@@ -9,38 +9,6 @@
 
 namespace {
 
-// Double-byte code page 936: lead bytes 0x81..0xFE, and trail bytes may fall in that range.
-bool Cp936Lead(unsigned char byte) {
-    return byte >= 0x81 && byte <= 0xFE;
-}
-bool NoLead(unsigned char) {
-    return false;
-}
-
-TEST(CutToBytes, NeverSplitsADoubleByteCharacter) {
-    const std::string twoChars = "\xD6\xD0\xB9\xFA"; // each character's trail byte is a lead value
-    struct Case {
-        std::string text;
-        std::size_t width;
-        bool (*isLead)(unsigned char);
-        std::string cut;
-    } cases[] = {
-        {"abcdef", 4, NoLead, "abcd"},
-        {"abc", 30, NoLead, "abc"},
-        {"", 4, NoLead, ""},
-        {twoChars, 4, Cp936Lead, twoChars},
-        {twoChars, 3, Cp936Lead, "\xD6\xD0"},
-        {"a" + twoChars, 4, Cp936Lead, "a\xD6\xD0"},
-        {"a" + twoChars, 3, Cp936Lead, "a\xD6\xD0"},
-        // Judged by the byte at the cut alone, the trail byte 0xD0 would pass for a lead byte
-        // and the cut would split the first character.
-        {twoChars + "x", 2, Cp936Lead, "\xD6\xD0"},
-        {"ab\x81", 30, Cp936Lead, "ab\x81"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(CutToBytes(c.text, c.width, c.isLead), c.cut) << c.text << " / " << c.width;
-}
-
 TEST(ParseTrack, OutsideOneTo255MeansNone) {
     const std::pair<const char*, int> cases[] = {
         {"1", 1},   {"7", 7},   {"255", 255},

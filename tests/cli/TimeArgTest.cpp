@@ -59,14 +59,4 @@ TEST(ParseTimeArg, RejectsWhatIsNoTimeOrDoesNotFitIn32Bits) {
         EXPECT_THROW(ParseTimeArg(text), UsageError) << '"' << text << '"';
 }
 
-TEST(MsToTimeText, PadsEachFieldAndKeepsLongHours) {
-    const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "000:00:00.000"},       {3723004, "001:02:03.004"},
-        {2400000, "000:40:00.000"}, {3600000LL * 1234 + 59999, "1234:00:59.999"},
-        {-1500, "-000:00:01.500"},
-    };
-    for (auto [ms, text] : cases)
-        EXPECT_EQ(MsToTimeText(ms), text) << ms;
-}
-
 } // namespace

@@ -26,30 +26,6 @@ std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width - text.size(), '\0');
 }
 
-TEST(CutToBytes, NeverSplitsADoubleByteCharacter) {
-    AnsiCodePage::ScopedSelection chinese(936);
-    const struct {
-        std::string text;
-        std::size_t n;
-        std::string cut;
-    } cases[] = {{"abc", 5, "abc"},
-                 {"abcdef", 3, "abc"},
-                 {Zhong + Zhong, 3, Zhong},
-                 {Zhong + Zhong, 4, Zhong + Zhong},
-                 {"a" + Zhong, 2, "a"},
-                 // Byte 2 is a trail byte that looks like a lead byte: nothing to cut.
-                 {Zhong + Zhong, 2, Zhong},
-                 // 31 bytes whose 30th byte starts a character keep 29.
-                 {"a" + Repeat(Zhong, 15), 30, "a" + Repeat(Zhong, 14)}};
-    for (const auto& c : cases)
-        EXPECT_EQ(CutToBytes(c.text, c.n), c.cut) << c.text.size() << " bytes cut to " << c.n;
-}
-
-TEST(CutToBytes, CutsSingleByteTextAtTheWidth) {
-    AnsiCodePage::ScopedSelection western(1252);
-    EXPECT_EQ(CutToBytes("\xE9\xE9\xE9", 2), "\xE9\xE9");
-}
-
 TEST(BuildId3v1Tag, LeavesEveryByteZeroWithoutInclude) {
     TTagFieldTexts fields;
     fields.Title = "Title";
