@@ -1,4 +1,3 @@
-#include "AudioTimeline.h"
 #include "OrvoMp3.h"
 #include "StreamBuilder.h"
 
@@ -152,7 +151,6 @@ TEST_F(Analysis, DurationCountsEveryAudioFrameAndNothingElse) {
                                 Frames(Mpeg1At44k, 2), Id3v2Tag(7), Frames(Mpeg1At44k, 1),
                                 Id3v1Tag("", 0, 0, 255)});
     EXPECT_EQ(Load(bytes).Duration, 78);
-    EXPECT_DOUBLE_EQ(*MeasureAudioMs(dir / "in.mp3"), 3 * 26.122448979591837);
 }
 
 TEST_F(Analysis, UnreadableFileRaisesAFileErrorNamingIt) {
@@ -177,12 +175,7 @@ TEST_F(Analysis, UnreadableFileRaisesAFileErrorNamingIt) {
         }
         EXPECT_EQ(engine.Info.FileName, c.name);
         EXPECT_FALSE(engine.Info.IsMp3);
-        EXPECT_THROW(MeasureAudioMs(c.name), std::system_error);
     }
-}
-
-TEST_F(Analysis, MeasureRefusesWhatIsNotAnMp3) {
-    EXPECT_FALSE(MeasureAudioMs(WriteFile(dir / "text.mp3", Text("hello, world"))));
 }
 
 } // namespace
