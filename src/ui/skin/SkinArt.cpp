@@ -46,7 +46,10 @@ QFont ChineseFont(int pixelSize) {
 }
 
 QImage FaceOverBackground(const QRect& place, const QImage& layer) {
-    const QImage under = MainBackground().copy(place);
+    // The window paints eighteen faces at start-up; the background under them is the same
+    // every time.
+    static const QImage background = MainBackground();
+    const QImage under = background.copy(place);
     QImage face = under;
     {
         QPainter painter(&face);
