@@ -1,11 +1,10 @@
 #include "InfoReport.h"
 
-#include "AnsiCodePage.h"
+#include "TagFields.h"
 #include "TimeText.h"
 
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -48,10 +47,6 @@ std::string GenreName(std::uint8_t genre) {
     return genre < Id3Genres.size() ? Id3Genres[genre] : "none";
 }
 
-template <std::size_t Width> std::string JsonField(const char (&field)[Width]) {
-    return JsonString(TagFieldText(field, Width));
-}
-
 // One fact of the analysis under the engine's field name: as a JSON value and as text.
 struct Fact {
     const char* key;
@@ -90,12 +85,13 @@ std::vector<Fact> FileFacts(const TMp3DataInfo& info) {
 // visible in the text too.
 std::vector<Fact> TagFacts(const TId3v1Tag& tag) {
     using std::to_string;
+    const TTagFieldTexts texts = TagFieldTexts(tag);
     return {
-        Plain("Title", JsonField(tag.Title)),
-        Plain("Artist", JsonField(tag.Artist)),
-        Plain("Album", JsonField(tag.Album)),
-        Plain("Year", JsonField(tag.Year)),
-        Plain("Comment", JsonField(tag.Comment)),
+        Plain("Title", JsonString(texts.Title)),
+        Plain("Artist", JsonString(texts.Artist)),
+        Plain("Album", JsonString(texts.Album)),
+        Plain("Year", JsonString(texts.Year)),
+        Plain("Comment", JsonString(texts.Comment)),
         Plain("Track", to_string(tag.Track)),
         Plain("Genre", to_string(tag.Genre), " (" + GenreName(tag.Genre) + ")"),
     };
@@ -138,12 +134,6 @@ std::string JsonString(std::string_view utf8) {
         utf8.remove_prefix(length);
     }
     return json + "\"";
-}
-
-std::string TagFieldText(const char* field, std::size_t width) {
-    const void* zero = std::memchr(field, 0, width);
-    std::size_t length = zero ? static_cast<const char*>(zero) - field : width;
-    return AnsiCodePage::ToUtf8(std::string_view(field, length));
 }
 
 std::string InfoToJson(const TMp3DataInfo& info) {
