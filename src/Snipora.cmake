@@ -25,10 +25,7 @@ install(TARGETS Snipora RUNTIME DESTINATION ${snipora_folder})
 install(FILES ${snipora_pictures} DESTINATION ${snipora_folder})
 install(DIRECTORY DESTINATION ${snipora_folder}/Languages)
 install(FILES ${snipora_languages} DESTINATION ${snipora_folder}/Languages)
-if(EXISTS ${PROJECT_SOURCE_DIR}/assets/snipora.png)
-    install(FILES ${PROJECT_SOURCE_DIR}/assets/snipora.png
-            DESTINATION share/icons/hicolor/64x64/apps)
-endif()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/snipora.png DESTINATION share/icons/hicolor/64x64/apps)
 install(CODE "
     set(SNIPORA_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${snipora_folder}/Snipora\")
     configure_file(\"${CMAKE_CURRENT_SOURCE_DIR}/snipora.desktop.in\"

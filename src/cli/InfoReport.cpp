@@ -1,11 +1,11 @@
 #include "InfoReport.h"
 
-#include "AnsiCodePage.h"
+#include "TagFields.h"
 #include "TimeText.h"
 
 #include <charconv>
 #include <cstdio>
-#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -47,8 +47,68 @@ std::string GenreName(std::uint8_t genre) {
     return genre < Id3Genres.size() ? Id3Genres[genre] : "none";
 }
 
-template <std::size_t Width> std::string JsonField(const char (&field)[Width]) {
-    return JsonString(TagFieldText(field, Width));
+// One fact of the analysis under the engine's field name: as a JSON value and as text.
+struct Fact {
+    const char* key;
+    std::string json;
+    std::string text;
+};
+
+// A fact that reads the same in both forms, the text with a unit or remark behind it.
+Fact Plain(const char* key, const std::string& value, const std::string& suffix = {}) {
+    return {key, value, value + suffix};
+}
+
+std::vector<Fact> FileFacts(const TMp3DataInfo& info) {
+    using std::to_string;
+    return {
+        {"FileName", JsonString(info.FileName), info.FileName},
+        Plain("FileSize", to_string(info.FileSize), " bytes"),
+        Plain("IsMp3", Bool(info.IsMp3)),
+        Plain("Bitrate", to_string(info.Bitrate), " kbit/s"),
+        Plain("SampleRate", to_string(info.SampleRate), " Hz"),
+        Plain("FrameSize", to_string(info.FrameSize), " bytes"),
+        Plain("Version", Number(info.Version)),
+        Plain("Layer", to_string(info.Layer)),
+        Plain("Padding", to_string(info.Padding)),
+        Plain("Mono", Bool(info.Mono)),
+        Plain("Xing", Bool(info.Xing)),
+        Plain("Id3v1Size", to_string(info.Id3v1Size)),
+        Plain("Id3v2Size", to_string(info.Id3v2Size)),
+        Plain("ApeSize", to_string(info.ApeSize)),
+        Plain("ZeroPad", to_string(info.ZeroPad)),
+        Plain("Duration", to_string(info.Duration), " ms (" + MsToTimeText(info.Duration) + ")"),
+    };
+}
+
+// The texts quoted and escaped in both forms, so trailing spaces and control bytes stay
+// visible in the text too.
+std::vector<Fact> TagFacts(const TId3v1Tag& tag) {
+    using std::to_string;
+    const TTagFieldTexts texts = TagFieldTexts(tag);
+    return {
+        Plain("Title", JsonString(texts.Title)),
+        Plain("Artist", JsonString(texts.Artist)),
+        Plain("Album", JsonString(texts.Album)),
+        Plain("Year", JsonString(texts.Year)),
+        Plain("Comment", JsonString(texts.Comment)),
+        Plain("Track", to_string(tag.Track)),
+        Plain("Genre", to_string(tag.Genre), " (" + GenreName(tag.Genre) + ")"),
+    };
+}
+
+std::string JsonObject(const std::vector<Fact>& facts) {
+    std::string json;
+    for (const Fact& fact : facts)
+        json += (json.empty() ? "{\"" : ",\"") + std::string(fact.key) + "\":" + fact.json;
+    return json + "}";
+}
+
+std::string TextLines(const std::vector<Fact>& facts, const std::string& indent) {
+    std::string text;
+    for (const Fact& fact : facts)
+        text += indent + fact.key + ": " + fact.text + "\n";
+    return text;
 }
 
 } // namespace
@@ -76,56 +136,16 @@ std::string JsonString(std::string_view utf8) {
     return json + "\"";
 }
 
-std::string TagFieldText(const char* field, std::size_t width) {
-    const void* zero = std::memchr(field, 0, width);
-    std::size_t length = zero ? static_cast<const char*>(zero) - field : width;
-    return AnsiCodePage::ToUtf8(std::string_view(field, length));
-}
-
 std::string InfoToJson(const TMp3DataInfo& info) {
-    std::string json =
-        "{\"FileName\":" + JsonString(info.FileName) +
-        ",\"FileSize\":" + std::to_string(info.FileSize) + ",\"IsMp3\":" + Bool(info.IsMp3) +
-        ",\"Bitrate\":" + std::to_string(info.Bitrate) +
-        ",\"SampleRate\":" + std::to_string(info.SampleRate) +
-        ",\"FrameSize\":" + std::to_string(info.FrameSize) +
-        ",\"Version\":" + Number(info.Version) + ",\"Layer\":" + std::to_string(info.Layer) +
-        ",\"Padding\":" + std::to_string(info.Padding) + ",\"Mono\":" + Bool(info.Mono) +
-        ",\"Xing\":" + Bool(info.Xing) + ",\"Id3v1Size\":" + std::to_string(info.Id3v1Size) +
-        ",\"Id3v2Size\":" + std::to_string(info.Id3v2Size) +
-        ",\"ApeSize\":" + std::to_string(info.ApeSize) +
-        ",\"ZeroPad\":" + std::to_string(info.ZeroPad) +
-        ",\"Duration\":" + std::to_string(info.Duration) + ",\"Id3Tag\":";
-    if (info.Id3v1Size != 128)
-        return json + "null}";
-    const TId3v1Tag& tag = info.Id3Tag;
-    return json + "{\"Title\":" + JsonField(tag.Title) + ",\"Artist\":" + JsonField(tag.Artist) +
-           ",\"Album\":" + JsonField(tag.Album) + ",\"Year\":" + JsonField(tag.Year) +
-           ",\"Comment\":" + JsonField(tag.Comment) + ",\"Track\":" + std::to_string(tag.Track) +
-           ",\"Genre\":" + std::to_string(tag.Genre) + "}}";
+    std::vector<Fact> facts = FileFacts(info);
+    const bool tagged = info.Id3v1Size == 128;
+    facts.push_back({"Id3Tag", tagged ? JsonObject(TagFacts(info.Id3Tag)) : "null", {}});
+    return JsonObject(facts);
 }
 
 std::string InfoToText(const TMp3DataInfo& info) {
-    std::string text =
-        "FileName: " + info.FileName + "\nFileSize: " + std::to_string(info.FileSize) +
-        " bytes\nIsMp3: " + Bool(info.IsMp3) + "\nBitrate: " + std::to_string(info.Bitrate) +
-        " kbit/s\nSampleRate: " + std::to_string(info.SampleRate) +
-        " Hz\nFrameSize: " + std::to_string(info.FrameSize) +
-        " bytes\nVersion: " + Number(info.Version) + "\nLayer: " + std::to_string(info.Layer) +
-        "\nPadding: " + std::to_string(info.Padding) + "\nMono: " + Bool(info.Mono) +
-        "\nXing: " + Bool(info.Xing) + "\nId3v1Size: " + std::to_string(info.Id3v1Size) +
-        "\nId3v2Size: " + std::to_string(info.Id3v2Size) +
-        "\nApeSize: " + std::to_string(info.ApeSize) +
-        "\nZeroPad: " + std::to_string(info.ZeroPad) +
-        "\nDuration: " + std::to_string(info.Duration) + " ms (" + MsToTimeText(info.Duration) +
-        ")\n";
+    const std::string text = TextLines(FileFacts(info), "");
     if (info.Id3v1Size != 128)
         return text + "Id3Tag: none\n";
-    // Quoted and escaped, so trailing spaces and control bytes stay visible.
-    const TId3v1Tag& tag = info.Id3Tag;
-    return text + "Id3Tag:\n  Title: " + JsonField(tag.Title) +
-           "\n  Artist: " + JsonField(tag.Artist) + "\n  Album: " + JsonField(tag.Album) +
-           "\n  Year: " + JsonField(tag.Year) + "\n  Comment: " + JsonField(tag.Comment) +
-           "\n  Track: " + std::to_string(tag.Track) + "\n  Genre: " + std::to_string(tag.Genre) +
-           " (" + GenreName(tag.Genre) + ")\n";
+    return text + "Id3Tag:\n" + TextLines(TagFacts(info.Id3Tag), "  ");
 }

@@ -9,9 +9,6 @@
 // result is valid JSON whatever a file name or tag holds.
 std::string JsonString(std::string_view utf8);
 
-// A tag text field up to its first zero byte, converted from the ANSI code page to UTF-8.
-std::string TagFieldText(const char* field, std::size_t width);
-
 // The analysis as one JSON object; Id3Tag is null unless the file ends with an ID3v1 tag.
 std::string InfoToJson(const TMp3DataInfo& info);
 

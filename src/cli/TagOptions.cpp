@@ -1,13 +1,12 @@
 #include "TagOptions.h"
 
-#include "AnsiCodePage.h"
-#include "CutToBytes.h"
+#include "TagFields.h"
 #include "UsageError.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cstring>
+#include <string>
 
 namespace {
 
@@ -22,14 +21,6 @@ std::optional<long long> ReadInteger(std::string_view text) {
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-template <std::size_t Width>
-void PutText(char (&field)[Width], const std::optional<std::string>& utf8, std::size_t width) {
-    if (!utf8)
-        return;
-    std::string ansi = CutToBytes(AnsiCodePage::FromUtf8(*utf8), width);
-    std::memcpy(field, ansi.data(), ansi.size());
 }
 
 } // namespace
@@ -65,16 +56,13 @@ std::uint8_t ParseGenre(std::string_view text) {
 }
 
 TId3v1Tag BuildTag(const TagOptions& options) {
-    TId3v1Tag tag{};
-    if (!options.Wanted())
-        return tag;
-    std::memcpy(tag.Marker, "TAG", 3);
-    tag.Track = options.Track.value_or(0);
-    tag.Genre = options.Genre.value_or(255);
-    PutText(tag.Title, options.Title, sizeof tag.Title);
-    PutText(tag.Artist, options.Artist, sizeof tag.Artist);
-    PutText(tag.Album, options.Album, sizeof tag.Album);
-    PutText(tag.Year, options.Year, sizeof tag.Year);
-    PutText(tag.Comment, options.Comment, tag.Track != 0 ? 28 : sizeof tag.Comment);
-    return tag;
+    TTagFieldTexts fields;
+    fields.Title = options.Title.value_or("");
+    fields.Artist = options.Artist.value_or("");
+    fields.Album = options.Album.value_or("");
+    fields.Year = options.Year.value_or("");
+    fields.Comment = options.Comment.value_or("");
+    fields.Track = options.Track ? std::to_string(*options.Track) : "";
+    fields.GenreIndex = options.Genre.value_or(255);
+    return BuildId3v1Tag(options.Wanted(), fields);
 }

@@ -18,7 +18,6 @@ public:
     SourceFile(const SourceFile&) = delete;
     SourceFile& operator=(const SourceFile&) = delete;
 
-    const std::string& Name() const { return name; }
     int Descriptor() const { return fd; }
     // The size when the file was opened.
     std::int64_t Size() const { return size; }

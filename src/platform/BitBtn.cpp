@@ -27,7 +27,7 @@ void TRzBitBtn::paintEvent(QPaintEvent*) {
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(face);
-    painter.setPen(enabled ? Colors::Frame : Colors::DisabledText.lighter(140));
+    painter.setPen(enabled ? Colors::Frame : Colors::DisabledFrame);
     painter.drawRoundedRect(box, 3, 3);
     painter.setRenderHint(QPainter::Antialiasing, false);
 

@@ -29,7 +29,7 @@ void TRzCheckBox::paintEvent(QPaintEvent*) {
     if (enabled && (underMouse() || isDown()))
         fill = Colors::HotFace;
     painter.fillRect(box, fill);
-    painter.setPen(enabled ? frameColor : Colors::DisabledText.lighter(140));
+    painter.setPen(enabled ? frameColor : Colors::DisabledFrame);
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     if (isChecked()) {
         painter.setRenderHint(QPainter::Antialiasing);

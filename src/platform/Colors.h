@@ -11,6 +11,7 @@ inline const QColor Navy{0, 0, 128};
 inline const QColor Olive{128, 128, 0}; // painted around button faces, never shown
 inline const QColor Frame{50, 152, 204};
 inline const QColor DisabledText{128, 128, 128};
+inline const QColor DisabledFrame{179, 179, 179};
 inline const QColor DisabledFace{240, 240, 240};
 inline const QColor HotFace{229, 243, 251};
 } // namespace Colors

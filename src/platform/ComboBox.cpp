@@ -66,7 +66,7 @@ void TRzComboBox::paintEvent(QPaintEvent*) {
     if (enabled && underMouse())
         painter.fillRect(button, Colors::HotFace);
 
-    const QColor frame = enabled ? frameColor : Colors::DisabledText.lighter(140);
+    const QColor frame = enabled ? frameColor : Colors::DisabledFrame;
     painter.setPen(frame);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.drawLine(button.left(), 1, button.left(), height() - 2);

@@ -51,6 +51,6 @@ void TRzEdit::SetSelLength(int length) {
 void TRzEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(isEnabled() ? frameColor : Colors::DisabledText.lighter(140));
+    painter.setPen(isEnabled() ? frameColor : Colors::DisabledFrame);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -34,7 +34,6 @@ public:
 
     void SetTabStripWidth(int pixels);
     void SetFlatColor(const QColor& colour);
-    int PageCount() const { return int(pages.size()); }
     TTabSheet* Page(int index) const { return pages.value(index); }
     TTabSheet* ActivePage() const { return Page(active); }
     void SetActivePage(TTabSheet* page);

@@ -49,7 +49,6 @@ void TFrmVE3Zezeva::FormCreate(QObject*) {
     if (UseBuiltInTexts)
         ApplyBuiltInTexts();
     SetRoundRegion();
-    // The drop shadow is created and attached to this window here, in its own issue.
     Mp3Engine = std::make_unique<TOrvoMP3>("");
     QStringList genres;
     for (const char* genre : Id3Genres)

@@ -42,7 +42,7 @@ void TFrmVE3Zezeva::BtnSaveMp3Click(QObject*) {
     ShowBusyPanel(*this, Ms_Waiting);
     bool saved = false;
     try {
-        // Playing holds the source open; the clip writer needs it to itself.
+        // Nothing plays on while the window is busy writing the clip.
         Mp3Engine->Stop();
         const TId3v1Tag tag = BuildId3v1Tag(RzCheckBox1->isChecked(), TagFieldsOf(*this));
         std::int64_t bytesWritten = 0;

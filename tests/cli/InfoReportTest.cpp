@@ -1,5 +1,4 @@
 #include "InfoReport.h"
-#include "AnsiCodePage.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +21,6 @@ TEST(JsonString, EscapesAndRepairsWhatJsonCannotHoldRaw) {
     };
     for (const auto& [raw, json] : cases)
         EXPECT_EQ(JsonString(raw), json) << raw;
-}
-
-TEST(TagFieldText, EndsAtTheFirstZeroOrTheFieldWidthAndDecodesTheAnsiCodePage) {
-    AnsiCodePage::ScopedSelection western(1252);
-    EXPECT_EQ(TagFieldText("ab\0cd", 5), "ab");
-    EXPECT_EQ(TagFieldText("abcde", 5), "abcde");
-    EXPECT_EQ(TagFieldText("ab  \0", 5), "ab  ");
-    EXPECT_EQ(TagFieldText("Caf\xE9\0", 5), "Caf\xC3\xA9");
 }
 
 TMp3DataInfo TaggedInfo() {

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "TestMain.h"
 #include "Timer.h"
 
-#include <QSignalSpy>
 #include <stdexcept>
 
 class ApplicationTest : public QObject {

@@ -24,16 +24,21 @@ QList<TLabel*> PropertyLabels(TFrmVE3Zezeva& form) {
     return {form.Label24, form.Label18, form.Label19, form.Label20, form.Label21, form.Label22};
 }
 
-void VerifyCleared(TFrmVE3Zezeva& form) {
-    for (QWidget* control : FileControls(form))
-        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-    QVERIFY(!form.BtnStop->isEnabled());
-    QVERIFY(!form.RzCheckBox1->isChecked());
+// Every tag edit empty and closed, and no genre chosen.
+void VerifyTagFieldsEmpty(TFrmVE3Zezeva& form) {
     for (TRzEdit* edit : TagEdits(form)) {
         QVERIFY2(edit->Text().isEmpty(), qPrintable(edit->objectName()));
         QVERIFY2(!edit->isEnabled(), qPrintable(edit->objectName()));
     }
     QCOMPARE(form.RzComboBox1->currentIndex(), -1);
+}
+
+void VerifyCleared(TFrmVE3Zezeva& form) {
+    for (QWidget* control : FileControls(form))
+        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    QVERIFY(!form.BtnStop->isEnabled());
+    QVERIFY(!form.RzCheckBox1->isChecked());
+    VerifyTagFieldsEmpty(form);
     for (TLabel* label : PropertyLabels(form))
         QVERIFY2(label->Caption().isEmpty(), qPrintable(label->objectName()));
     QCOMPARE(form.RzMaskEdit1->Text(), QStringLiteral("000:00:00.000"));
@@ -100,11 +105,7 @@ private slots:
         TFrmVE3Zezeva& form = window.form;
         QVERIFY(form.RzCheckBox1->isEnabled());
         QVERIFY(!form.RzCheckBox1->isChecked());
-        for (TRzEdit* edit : TagEdits(form)) {
-            QVERIFY2(edit->Text().isEmpty(), qPrintable(edit->objectName()));
-            QVERIFY2(!edit->isEnabled(), qPrintable(edit->objectName()));
-        }
-        QCOMPARE(form.RzComboBox1->currentIndex(), -1);
+        VerifyTagFieldsEmpty(form);
         QVERIFY(!form.RzComboBox1->isEnabled());
         QCOMPARE(form.Label19->Caption(), form.Ms_Mono);
         QCOMPARE(form.EndPoint, 2400);

@@ -1,4 +1,5 @@
 #include "MarkerPictures.h"
+#include "SkinArt.h"
 #include "SkinPictures.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ QImage WithoutOlive(const QImage& face) {
     QImage image = face.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == qRgb(128, 128, 0))
+            if (image.pixel(x, y) == Skin::Art::Olive.rgb())
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
     return image;
 }
@@ -23,16 +24,19 @@ QImage WithoutOlive(const QImage& face) {
 // The pictures in their places on the main window, to judge them together.
 QImage Preview(Skin::Captions captions) {
     using namespace Skin;
+    using namespace Skin::Art;
     QImage image = MainBackground();
     QPainter painter(&image);
-    painter.drawImage(187, 34, WithoutOlive(OpenButtonFace(Face::Up, captions)));
-    painter.drawImage(267, 34, WithoutOlive(SaveButtonFace(Face::Disabled, captions)));
-    painter.drawImage(515, 34, WithoutOlive(AboutButtonFace(Face::Hot, captions)));
-    painter.drawImage(540, 1, WithoutOlive(CloseButtonFace(Face::Up)));
-    painter.drawImage(513, 1, WithoutOlive(MinimizeButtonFace(Face::Up)));
+    painter.drawImage(OpenButtonPlace.topLeft(), WithoutOlive(OpenButtonFace(Face::Up, captions)));
+    painter.drawImage(SaveButtonPlace.topLeft(),
+                      WithoutOlive(SaveButtonFace(Face::Disabled, captions)));
+    painter.drawImage(AboutButtonPlace.topLeft(),
+                      WithoutOlive(AboutButtonFace(Face::Hot, captions)));
+    painter.drawImage(CloseButtonPlace.topLeft(), WithoutOlive(CloseButtonFace(Face::Up)));
+    painter.drawImage(MinimizeButtonPlace.topLeft(), WithoutOlive(MinimizeButtonFace(Face::Up)));
     painter.drawImage(129, 173, MarkerPicture(Marker::Start, true));
     painter.drawImage(560, 173, MarkerPicture(Marker::End, true));
-    painter.fillRect(QRect(136, 197, 433, 4), QColor(50, 152, 204));
+    painter.fillRect(QRect(136, 197, 433, 4), FrameBlue);
     painter.drawImage(QPoint(300, 190), TrackThumb(), QRect(0, 0, 18, 18));
     painter.drawImage(QPoint(340, 190), TrackThumb(), QRect(18, 0, 18, 18));
     painter.drawImage(QPoint(380, 190), TrackThumb(), QRect(36, 0, 18, 18));

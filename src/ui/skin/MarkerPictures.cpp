@@ -37,9 +37,7 @@ QImage MarkerPicture(Marker marker, bool enabled) {
     pointer.quadTo(0.5, 10, 0.5, 8.5);
     pointer.lineTo(0.5, 3);
     pointer.quadTo(0.5, 0.5, 3, 0.5);
-    QLinearGradient fill(0, 0, 0, 16);
-    fill.setColorAt(0, light);
-    fill.setColorAt(1, dark);
+    const auto fill = Art::TwoTone(QLinearGradient(0, 0, 0, 16), light, dark);
     painter.setPen(QPen(dark.darker(130), 1));
     painter.setBrush(fill);
     painter.drawPath(pointer);

@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <algorithm>
 #include <vector>
 
@@ -46,7 +45,10 @@ QFont ChineseFont(int pixelSize) {
 }
 
 QImage FaceOverBackground(const QRect& place, const QImage& layer) {
-    const QImage under = MainBackground().copy(place);
+    // The window paints eighteen faces at start-up; the background under them is the same
+    // every time.
+    static const QImage background = MainBackground();
+    const QImage under = background.copy(place);
     QImage face = under;
     {
         QPainter painter(&face);
@@ -98,9 +100,8 @@ void DrawHeadphones(QPainter& painter, const QRectF& box) {
     QPainterPath band;
     band.moveTo(10, 40);
     band.cubicTo(8, 4, 56, 4, 54, 40);
-    QLinearGradient bandColour(0, 8, 0, 40);
-    bandColour.setColorAt(0, QColor(255, 255, 255));
-    bandColour.setColorAt(1, QColor(184, 204, 228));
+    const auto bandColour =
+        TwoTone(QLinearGradient(0, 8, 0, 40), QColor(255, 255, 255), QColor(184, 204, 228));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(24, 66, 120), 8, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(band);
@@ -114,17 +115,15 @@ void DrawHeadphones(QPainter& painter, const QRectF& box) {
 
     const auto drawCup = [&painter](qreal shellLeft, qreal padLeft) {
         const QRectF pad(padLeft, 33, 7, 26);
-        QLinearGradient padColour(pad.topLeft(), pad.topRight());
-        padColour.setColorAt(0, QColor(70, 82, 104));
-        padColour.setColorAt(1, QColor(34, 42, 58));
+        const auto padColour = TwoTone(QLinearGradient(pad.topLeft(), pad.topRight()),
+                                       QColor(70, 82, 104), QColor(34, 42, 58));
         painter.setPen(QPen(QColor(18, 30, 52), 1));
         painter.setBrush(padColour);
         painter.drawRoundedRect(pad, 3.5, 3.5);
 
         const QRectF shell(shellLeft, 30, 13, 32);
-        QLinearGradient shellColour(shell.topLeft(), shell.bottomRight());
-        shellColour.setColorAt(0, QColor(255, 255, 255));
-        shellColour.setColorAt(1, QColor(170, 194, 224));
+        const auto shellColour = TwoTone(QLinearGradient(shell.topLeft(), shell.bottomRight()),
+                                         QColor(255, 255, 255), QColor(170, 194, 224));
         painter.setPen(QPen(QColor(24, 66, 120), 1.2));
         painter.setBrush(shellColour);
         painter.drawRoundedRect(shell, 6, 6);

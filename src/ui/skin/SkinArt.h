@@ -27,6 +27,14 @@ inline const QRect AboutButtonPlace{515, 34, 64, 64};
 inline const QRect CloseButtonPlace{540, 1, 40, 20};
 inline const QRect MinimizeButtonPlace{513, 1, 27, 20};
 
+// The gradient running from one colour at its start to the other at its end.
+template <typename Gradient>
+Gradient TwoTone(Gradient gradient, const QColor& from, const QColor& to) {
+    gradient.setColorAt(0, from);
+    gradient.setColorAt(1, to);
+    return gradient;
+}
+
 QImage NewOpaque(int width, int height, const QColor& fill);
 QImage NewTransparent(int width, int height);
 void SetUpPainter(QPainter& painter);

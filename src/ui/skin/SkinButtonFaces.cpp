@@ -26,9 +26,8 @@ void PaintFolder(QPainter& painter) {
     back.lineTo(50, 34);
     back.lineTo(14, 34);
     back.closeSubpath();
-    QLinearGradient backFill(0, 9, 0, 34);
-    backFill.setColorAt(0, QColor(236, 178, 58));
-    backFill.setColorAt(1, QColor(200, 132, 24));
+    const auto backFill =
+        TwoTone(QLinearGradient(0, 9, 0, 34), QColor(236, 178, 58), QColor(200, 132, 24));
     painter.setPen(QPen(QColor(150, 96, 14), 1));
     painter.setBrush(backFill);
     painter.drawPath(back);
@@ -43,9 +42,8 @@ void PaintFolder(QPainter& painter) {
     front.lineTo(48.5, 35);
     front.lineTo(12.5, 35);
     front.closeSubpath();
-    QLinearGradient frontFill(0, 19, 0, 35);
-    frontFill.setColorAt(0, QColor(255, 222, 120));
-    frontFill.setColorAt(1, QColor(240, 172, 40));
+    const auto frontFill =
+        TwoTone(QLinearGradient(0, 19, 0, 35), QColor(255, 222, 120), QColor(240, 172, 40));
     painter.setPen(QPen(QColor(160, 104, 16), 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     painter.setBrush(frontFill);
     painter.drawPath(front);
@@ -65,16 +63,14 @@ void PaintFloppy(QPainter& painter) {
     outline.quadTo(body.left(), body.bottom(), body.left(), body.bottom() - 3);
     outline.lineTo(body.left(), body.top() + 3);
     outline.quadTo(body.left(), body.top(), body.left() + 3, body.top());
-    QLinearGradient fill(0, body.top(), 0, body.bottom());
-    fill.setColorAt(0, QColor(74, 88, 118));
-    fill.setColorAt(1, QColor(36, 44, 66));
+    const auto fill = TwoTone(QLinearGradient(0, body.top(), 0, body.bottom()), QColor(74, 88, 118),
+                              QColor(36, 44, 66));
     painter.setPen(QPen(QColor(20, 26, 42), 1));
     painter.setBrush(fill);
     painter.drawPath(outline);
 
-    QLinearGradient metal(0, 4.5, 0, 15);
-    metal.setColorAt(0, QColor(236, 240, 246));
-    metal.setColorAt(1, QColor(176, 186, 200));
+    const auto metal =
+        TwoTone(QLinearGradient(0, 4.5, 0, 15), QColor(236, 240, 246), QColor(176, 186, 200));
     painter.setPen(QPen(QColor(120, 130, 146), 0.8));
     painter.setBrush(metal);
     painter.drawRect(QRectF(22.5, 4.5, 18, 11));
@@ -90,9 +86,8 @@ void PaintFloppy(QPainter& painter) {
         painter.drawLine(QPointF(23, y), QPointF(41, y));
 
     const QPointF badge(46, 32);
-    QRadialGradient badgeFill(badge - QPointF(2, 2), 9);
-    badgeFill.setColorAt(0, QColor(130, 226, 110));
-    badgeFill.setColorAt(1, QColor(30, 150, 54));
+    const auto badgeFill = TwoTone(QRadialGradient(badge - QPointF(2, 2), 9), QColor(130, 226, 110),
+                                   QColor(30, 150, 54));
     painter.setPen(QPen(QColor(255, 255, 255), 1.3));
     painter.setBrush(badgeFill);
     painter.drawEllipse(badge, 7, 7);
@@ -112,9 +107,8 @@ void PaintFloppy(QPainter& painter) {
 
 void PaintInfo(QPainter& painter) {
     const QPointF centre(32, 20.5);
-    QRadialGradient fill(centre - QPointF(5, 7), 22);
-    fill.setColorAt(0, QColor(255, 255, 255));
-    fill.setColorAt(1, QColor(206, 226, 248));
+    const auto fill = TwoTone(QRadialGradient(centre - QPointF(5, 7), 22), QColor(255, 255, 255),
+                              QColor(206, 226, 248));
     painter.setPen(QPen(QColor(26, 88, 168), 1.4));
     painter.setBrush(fill);
     painter.drawEllipse(centre, 15.5, 15.5);
@@ -159,9 +153,8 @@ QImage BigFace(const QRect& place, Face face, const IconPainter& paintIcon, cons
     QImage layer = NewTransparent(64, 64);
     QPainter painter(&layer);
     SetUpPainter(painter);
-    QLinearGradient plate(0, 0, 0, 64);
-    plate.setColorAt(0, QColor(255, 255, 255, 70));
-    plate.setColorAt(1, QColor(255, 255, 255, 26));
+    const auto plate =
+        TwoTone(QLinearGradient(0, 0, 0, 64), QColor(255, 255, 255, 70), QColor(255, 255, 255, 26));
     painter.setPen(QPen(QColor(255, 255, 255, 120), 1));
     painter.setBrush(plate);
     painter.drawRoundedRect(QRectF(1.5, 1.5, 61, 61), 6, 6);

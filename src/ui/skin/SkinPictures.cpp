@@ -15,9 +15,7 @@ using namespace Art;
 namespace {
 
 void PaintBand(QPainter& painter, const QRect& band, const QColor& top, const QColor& bottom) {
-    QLinearGradient colour(0, band.top(), 0, band.bottom() + 1);
-    colour.setColorAt(0, top);
-    colour.setColorAt(1, bottom);
+    const auto colour = TwoTone(QLinearGradient(0, band.top(), 0, band.bottom() + 1), top, bottom);
     painter.fillRect(band, colour);
 }
 
@@ -65,13 +63,10 @@ QImage TitleButtonLayer(QSize size, bool roundLeft, bool roundRight,
     QPainter painter(&layer);
     SetUpPainter(painter);
     const QPainterPath shape = TitleButtonShape(QSizeF(size), roundLeft, roundRight);
-    QLinearGradient fill(0, 0, 0, size.height());
-    fill.setColorAt(0, colours.top);
-    fill.setColorAt(1, colours.bottom);
+    const auto fill = TwoTone(QLinearGradient(0, 0, 0, size.height()), colours.top, colours.bottom);
     painter.fillPath(shape, fill);
-    QLinearGradient gloss(0, 0, 0, size.height() / 2.0);
-    gloss.setColorAt(0, QColor(255, 255, 255, 80));
-    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    const auto gloss = TwoTone(QLinearGradient(0, 0, 0, size.height() / 2.0),
+                               QColor(255, 255, 255, 80), QColor(255, 255, 255, 0));
     painter.fillPath(shape, gloss);
     painter.setPen(QPen(colours.edge, 1));
     painter.setBrush(Qt::NoBrush);
@@ -87,9 +82,7 @@ void PaintThumb(QPainter& painter, QPointF centre, const QColor& ring, const QCo
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 30, 70, 40));
     painter.drawEllipse(disc.translated(0, 1));
-    QRadialGradient fill(centre - QPointF(2, 3), 10);
-    fill.setColorAt(0, light);
-    fill.setColorAt(1, dark);
+    const auto fill = TwoTone(QRadialGradient(centre - QPointF(2, 3), 10), light, dark);
     painter.setPen(QPen(ring, 1.4));
     painter.setBrush(fill);
     painter.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -120,14 +113,25 @@ QImage FileStateIcon(const QColor& light, const QColor& dark, const QColor& edge
     QImage image = NewTransparent(16, 16);
     QPainter painter(&image);
     SetUpPainter(painter);
-    QRadialGradient fill(QPointF(6, 5), 10);
-    fill.setColorAt(0, light);
-    fill.setColorAt(1, dark);
+    const auto fill = TwoTone(QRadialGradient(QPointF(6, 5), 10), light, dark);
     painter.setPen(QPen(edge, 1));
     painter.setBrush(fill);
     painter.drawEllipse(QRectF(1, 1, 14, 14));
     PaintNote(painter, note);
     return image;
+}
+
+// The soft shadow a rounded tile casts two pixels below it, over the whole picture.
+void DrawTileShadow(QPainter& painter, const QRectF& tile, qreal radius, int opacity) {
+    QImage shape = NewTransparent(painter.device()->width(), painter.device()->height());
+    {
+        QPainter shapePainter(&shape);
+        SetUpPainter(shapePainter);
+        shapePainter.setPen(Qt::NoPen);
+        shapePainter.setBrush(Qt::black);
+        shapePainter.drawRoundedRect(tile, radius, radius);
+    }
+    DrawSoftShadow(painter, shape, QPoint(0, 2), 1, opacity);
 }
 
 } // namespace
@@ -141,9 +145,8 @@ QImage MainBackground() {
     const int inLeft = 2, inWidth = 588;
     const QRect band(inLeft, 2, inWidth, TitleBandBottom - 1);
     PaintBand(painter, band, QColor(80, 148, 214), QColor(34, 94, 162));
-    QLinearGradient gloss(0, 2, 0, 56);
-    gloss.setColorAt(0, QColor(255, 255, 255, 52));
-    gloss.setColorAt(1, QColor(255, 255, 255, 8));
+    const auto gloss =
+        TwoTone(QLinearGradient(0, 2, 0, 56), QColor(255, 255, 255, 52), QColor(255, 255, 255, 8));
     painter.fillRect(QRect(inLeft, 2, inWidth, 54), gloss);
     painter.fillRect(QRect(inLeft, 2, inWidth, 1), QColor(255, 255, 255, 70));
     painter.fillRect(QRect(inLeft, TitleBandBottom, inWidth, 1), QColor(26, 74, 134));
@@ -220,9 +223,8 @@ QImage PlayGlyph() {
     triangle.lineTo(13.5, 8);
     triangle.lineTo(4, 14);
     triangle.closeSubpath();
-    QLinearGradient fill(0, 2, 0, 14);
-    fill.setColorAt(0, QColor(70, 150, 240));
-    fill.setColorAt(1, QColor(20, 84, 190));
+    const auto fill =
+        TwoTone(QLinearGradient(0, 2, 0, 14), QColor(70, 150, 240), QColor(20, 84, 190));
     painter.setPen(QPen(QColor(16, 64, 150), 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     painter.setBrush(fill);
     painter.drawPath(triangle);
@@ -233,9 +235,8 @@ QImage StopGlyph() {
     QImage image = NewTransparent(16, 16);
     QPainter painter(&image);
     SetUpPainter(painter);
-    QLinearGradient fill(0, 3, 0, 13);
-    fill.setColorAt(0, QColor(196, 52, 44));
-    fill.setColorAt(1, QColor(130, 18, 16));
+    const auto fill =
+        TwoTone(QLinearGradient(0, 3, 0, 13), QColor(196, 52, 44), QColor(130, 18, 16));
     painter.setPen(QPen(QColor(104, 12, 10), 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(QRectF(3.5, 3.5, 9, 9), 1.5, 1.5);
@@ -257,25 +258,15 @@ QImage BusyPlate() {
     QPainter painter(&image);
     SetUpPainter(painter);
     const QRectF plate(4, 3, 182, 43);
-    QImage shape = NewTransparent(190, 50);
-    {
-        QPainter shapePainter(&shape);
-        SetUpPainter(shapePainter);
-        shapePainter.setPen(Qt::NoPen);
-        shapePainter.setBrush(Qt::black);
-        shapePainter.drawRoundedRect(plate, 7, 7);
-    }
-    DrawSoftShadow(painter, shape, QPoint(0, 2), 1, 120);
+    DrawTileShadow(painter, plate, 7, 120);
 
-    QLinearGradient fill(0, plate.top(), 0, plate.bottom());
-    fill.setColorAt(0, QColor(78, 146, 214));
-    fill.setColorAt(1, QColor(34, 94, 164));
+    const auto fill = TwoTone(QLinearGradient(0, plate.top(), 0, plate.bottom()),
+                              QColor(78, 146, 214), QColor(34, 94, 164));
     painter.setPen(QPen(QColor(28, 78, 140), 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(plate.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
-    QLinearGradient gloss(0, plate.top(), 0, plate.center().y());
-    gloss.setColorAt(0, QColor(255, 255, 255, 64));
-    gloss.setColorAt(1, QColor(255, 255, 255, 10));
+    const auto gloss = TwoTone(QLinearGradient(0, plate.top(), 0, plate.center().y()),
+                               QColor(255, 255, 255, 64), QColor(255, 255, 255, 10));
     painter.setPen(Qt::NoPen);
     painter.setBrush(gloss);
     painter.drawRoundedRect(
@@ -296,25 +287,15 @@ QImage AppIcon() {
     QPainter painter(&image);
     SetUpPainter(painter);
     const QRectF tile(3, 2, 58, 58);
-    QImage shape = NewTransparent(64, 64);
-    {
-        QPainter shapePainter(&shape);
-        SetUpPainter(shapePainter);
-        shapePainter.setPen(Qt::NoPen);
-        shapePainter.setBrush(Qt::black);
-        shapePainter.drawRoundedRect(tile, 13, 13);
-    }
-    DrawSoftShadow(painter, shape, QPoint(0, 2), 1, 110);
+    DrawTileShadow(painter, tile, 13, 110);
 
-    QLinearGradient fill(0, tile.top(), 0, tile.bottom());
-    fill.setColorAt(0, QColor(84, 156, 224));
-    fill.setColorAt(1, QColor(28, 84, 156));
+    const auto fill = TwoTone(QLinearGradient(0, tile.top(), 0, tile.bottom()),
+                              QColor(84, 156, 224), QColor(28, 84, 156));
     painter.setPen(QPen(QColor(22, 66, 126), 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), 12.5, 12.5);
-    QLinearGradient gloss(0, tile.top(), 0, tile.center().y());
-    gloss.setColorAt(0, QColor(255, 255, 255, 80));
-    gloss.setColorAt(1, QColor(255, 255, 255, 8));
+    const auto gloss = TwoTone(QLinearGradient(0, tile.top(), 0, tile.center().y()),
+                               QColor(255, 255, 255, 80), QColor(255, 255, 255, 8));
     painter.setPen(Qt::NoPen);
     painter.setBrush(gloss);
     painter.drawRoundedRect(QRectF(5, 4, 54, 27), 11, 11);

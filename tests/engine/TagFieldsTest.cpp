@@ -111,4 +111,12 @@ TEST(TagFieldTexts, LeavesNoTrackAndUnknownGenresEmpty) {
     EXPECT_EQ(TagFieldTexts(tag).Track, "");
 }
 
+TEST(TagFieldText, EndsAtTheFirstZeroOrTheFieldWidthAndDecodesTheAnsiCodePage) {
+    AnsiCodePage::ScopedSelection western(1252);
+    EXPECT_EQ(TagFieldText("ab\0cd", 5), "ab");
+    EXPECT_EQ(TagFieldText("abcde", 5), "abcde");
+    EXPECT_EQ(TagFieldText("ab  \0", 5), "ab  ");
+    EXPECT_EQ(TagFieldText("Caf\xE9\0", 5), "Caf\xC3\xA9");
+}
+
 } // namespace

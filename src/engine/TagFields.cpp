@@ -15,8 +15,7 @@ template <std::size_t N> void Fill(char (&field)[N], std::string_view utf8, std:
 }
 
 template <std::size_t N> std::string Text(const char (&field)[N]) {
-    const char* end = std::find(field, field + N, '\0');
-    return AnsiCodePage::ToUtf8(std::string_view(field, end - field));
+    return TagFieldText(field, N);
 }
 
 std::uint8_t TrackNumber(std::string_view text) {
@@ -40,6 +39,11 @@ TId3v1Tag BuildId3v1Tag(bool include, const TTagFieldTexts& fields) {
     Fill(tag.Comment, fields.Comment, tag.Track ? 28 : 30);
     tag.Genre = static_cast<std::uint8_t>(fields.GenreIndex);
     return tag;
+}
+
+std::string TagFieldText(const char* field, std::size_t width) {
+    const char* end = std::find(field, field + width, '\0');
+    return AnsiCodePage::ToUtf8(std::string_view(field, end - field));
 }
 
 TTagFieldTexts TagFieldTexts(const TId3v1Tag& tag) {
