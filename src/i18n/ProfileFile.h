@@ -8,8 +8,8 @@
 // characters; writing replaces one entry and keeps the rest of the file as it was.
 namespace Profile {
 
-std::string ReadString(const std::string& path, const std::string& section,
-                       const std::string& key, const std::string& fallback);
+std::string ReadString(const std::string& path, const std::string& section, const std::string& key,
+                       const std::string& fallback);
 // Keys of a section in file order.
 std::vector<std::string> ReadSectionKeys(const std::string& path, const std::string& section);
 // False when the file cannot be written.
